@@ -1,0 +1,54 @@
+# Tamble: the commands a developer types. CMake does the building.
+#   make run    analyse the sample macro with the native tamblecli
+#   make test   build everything and run every test (native and under Wine)
+
+JOBS ?= $(shell nproc)
+BUILD := build
+
+.PHONY: all deps native windows win32 win64 build test run bench fuzz format clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+native:
+	cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug -DTAMBLE_SANITIZE=ON >/dev/null
+	cmake --build $(BUILD)/native -j$(JOBS)
+
+win32:
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	  -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD)/win32 -j$(JOBS)
+
+win64:
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD)/win64 -j$(JOBS)
+
+windows: win32 win64
+
+build: native windows
+
+test: deps
+	@$(MAKE) --no-print-directory build
+	@./scripts/run-tests.sh
+
+run: deps
+	@$(MAKE) --no-print-directory native
+	$(BUILD)/native/bin/tamblecli analyze resources/samples/demo.txt
+
+bench: deps
+	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DTAMBLE_TESTS=OFF \
+	  -DTAMBLE_BENCHMARKS=ON >/dev/null
+	cmake --build $(BUILD)/bench -j$(JOBS)
+	$(BUILD)/bench/bin/tamble_benchmarks
+
+fuzz: deps
+	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)
