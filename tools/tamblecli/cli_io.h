@@ -1,0 +1,24 @@
+// Input and output of the command-line tool: bytes in, bytes out, nothing
+// translated on the way.
+#ifndef TAMBLECLI_CLI_IO_H
+#define TAMBLECLI_CLI_IO_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tbcli {
+
+// Puts standard input and output into binary mode where the C runtime
+// would otherwise translate line ends.
+void useBinaryStdio();
+
+// The bytes of a file, or of standard input for "" or "-"; nothing when the
+// file cannot be read (errorMessage says why).
+std::optional<std::string> readInput(const std::string &path, std::string &errorMessage);
+
+void writeBytes(std::string_view bytes);
+
+} // namespace tbcli
+
+#endif
