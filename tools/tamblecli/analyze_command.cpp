@@ -61,12 +61,8 @@ int runAnalyze(const Arguments &args) {
     }
   }
 
-  std::string readError;
-  std::optional<std::string> input = readInput(path, readError);
-  if (!input) {
-    std::fprintf(stderr, "tamblecli: %s\n", readError.c_str());
-    return kExitUsage;
-  }
+  std::optional<std::string> input = readInput(path);
+  if (!input) return kExitUsage;
 
   DesktopSession session(desktop);
   const std::string text = raw ? std::string(input->c_str()) : tb::normalizeLayout(input->c_str());

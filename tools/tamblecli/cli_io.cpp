@@ -18,11 +18,11 @@ void useBinaryStdio() {
 #endif
 }
 
-std::optional<std::string> readInput(const std::string &path, std::string &errorMessage) {
+std::optional<std::string> readInput(const std::string &path) {
   const bool fromStdin = path.empty() || path == "-";
   std::FILE *file = fromStdin ? stdin : std::fopen(path.c_str(), "rb");
   if (!file) {
-    errorMessage = path + ": " + std::strerror(errno);
+    std::fprintf(stderr, "tamblecli: %s: %s\n", path.c_str(), std::strerror(errno));
     return std::nullopt;
   }
   std::string bytes;
@@ -32,7 +32,8 @@ std::optional<std::string> readInput(const std::string &path, std::string &error
   const bool failed = std::ferror(file) != 0;
   if (!fromStdin) std::fclose(file);
   if (failed) {
-    errorMessage = (fromStdin ? std::string("standard input") : path) + ": read error";
+    std::fprintf(stderr, "tamblecli: %s: read error\n",
+                 fromStdin ? "standard input" : path.c_str());
     return std::nullopt;
   }
   return bytes;

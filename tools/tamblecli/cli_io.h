@@ -14,8 +14,8 @@ namespace tbcli {
 void useBinaryStdio();
 
 // The bytes of a file, or of standard input for "" or "-"; nothing when the
-// file cannot be read (errorMessage says why).
-std::optional<std::string> readInput(const std::string &path, std::string &errorMessage);
+// file cannot be read, which is reported on standard error.
+std::optional<std::string> readInput(const std::string &path);
 
 void writeBytes(std::string_view bytes);
 

@@ -26,12 +26,8 @@ int runTransform(const char *command, const char *help, Transform transform,
     path = arg;
     havePath = true;
   }
-  std::string readError;
-  std::optional<std::string> input = readInput(path, readError);
-  if (!input) {
-    std::fprintf(stderr, "tamblecli: %s\n", readError.c_str());
-    return kExitUsage;
-  }
+  std::optional<std::string> input = readInput(path);
+  if (!input) return kExitUsage;
   writeBytes(transform(input->c_str()));
   return kExitOk;
 }
