@@ -1,5 +1,5 @@
 // The real system services of Windows builds.
-#include "platform.h"
+#include "win32_platform.h"
 
 #include <windows.h>
 
@@ -47,6 +47,8 @@ void keepTimerResolutionWhenHidden() {
 
 class Win32Platform final : public Platform {
 public:
+  explicit Win32Platform(bool raiseTimerResolution) : raiseTimerResolution_(raiseTimerResolution) {}
+
   std::int16_t vkKeyScan(char ch) override { return VkKeyScanA(ch); }
 
   std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t mapType) override {
@@ -299,13 +301,17 @@ public:
   }
 
   void beginPreciseTiming() override {
+    if (!raiseTimerResolution_) return;
     keepTimerResolutionWhenHidden();
     timeBeginPeriod(1);
   }
 
-  void endPreciseTiming() override { timeEndPeriod(1); }
+  void endPreciseTiming() override {
+    if (raiseTimerResolution_) timeEndPeriod(1);
+  }
 
 private:
+  const bool raiseTimerResolution_;
   std::uint64_t lastIdle_ = 0;
   std::uint64_t lastTotal_ = 0;
 };
@@ -313,8 +319,12 @@ private:
 } // namespace
 
 Platform &defaultPlatform() {
-  static Win32Platform system;
+  static Win32Platform system(true);
   return system;
+}
+
+std::unique_ptr<Platform> makeWin32Platform(bool raiseTimerResolution) {
+  return std::make_unique<Win32Platform>(raiseTimerResolution);
 }
 
 } // namespace tb
