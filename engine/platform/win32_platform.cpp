@@ -193,7 +193,7 @@ public:
   bool adjustDebugPrivilege(bool enable) override {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-      std::printf("OpenProcessToken failed with %lu\n", GetLastError());
+      std::fprintf(stderr, "OpenProcessToken failed with %lu\n", GetLastError());
       return false;
     }
     bool ok = true;
@@ -202,16 +202,16 @@ public:
       privileges.PrivilegeCount = 1;
       privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
       if (!LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &privileges.Privileges[0].Luid)) {
-        std::printf("LookupPrivilegeValue failed with %lu\n", GetLastError());
+        std::fprintf(stderr, "LookupPrivilegeValue failed with %lu\n", GetLastError());
         ok = false;
       } else if (!AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr,
                                         nullptr) ||
                  GetLastError() != ERROR_SUCCESS) {
-        std::printf("AdjustTokenPrivileges failed with %lu\n", GetLastError());
+        std::fprintf(stderr, "AdjustTokenPrivileges failed with %lu\n", GetLastError());
         ok = false;
       }
     } else if (!AdjustTokenPrivileges(token, TRUE, nullptr, 0, nullptr, nullptr)) {
-      std::printf("AdjustTokenPrivileges failed with %lu\n", GetLastError());
+      std::fprintf(stderr, "AdjustTokenPrivileges failed with %lu\n", GetLastError());
       ok = false;
     }
     CloseHandle(token);
