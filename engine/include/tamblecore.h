@@ -13,7 +13,7 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#define TB_CALL __cdecl
+#define TB_CALL __cdecl // every exported function uses the C convention
 #if defined(TAMBLECORE_BUILD) || defined(TAMBLECORE_STATIC)
 #define TB_DATA extern
 #else
@@ -163,6 +163,15 @@ int TB_CALL TBFreeKeyTable(ST_KEYENTRY *table);
 // keyTextMax bytes.
 int TB_CALL TBDecodeTable(const ST_KEYENTRY *entry, char *opText, char *keyText, int keyTextMax);
 
+// Executes one entry of a playback and returns the entry to execute next, or
+// null when the playback is over. *table is the caller's table variable: the
+// executor frees the table at its end entry and at Stop, and sets it to null.
+ST_KEYENTRY *TB_CALL TBExecuteSendKey(ST_KEYENTRY **table, ST_KEYENTRY *current, ST_EXECSTEP *step);
+
+// Injects one key event, with its scan code and, when the key's byte in
+// g_pchKeyExtend has bit 7 set, the extended-key flag.
+void TB_CALL PostVirtualKeyEvent(int virtualKey, int up);
+
 // Exported tables.
 TB_DATA const char *const g_KeyTable[256];
 TB_DATA const ST_PAD g_PadTable[16];
@@ -173,7 +182,9 @@ TB_DATA const char g_szWildCard_str[3];
 TB_DATA const char g_szWildCard_end[3];
 
 // Exported state.
-TB_DATA CMDEXEINFO *g_pCmdExeInfo;
+TB_DATA CMDEXEINFO *g_pCmdExeInfo;     // allocated by the program that plays
+TB_DATA int g_nMaxCmndSize;            // capacity of both execution logs
+TB_DATA unsigned char *g_pchKeyExtend; // 256 bytes; bit 7: extended key
 
 #ifdef __cplusplus
 }

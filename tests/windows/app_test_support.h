@@ -4,6 +4,7 @@
 #ifndef TAMBLE_TESTS_APP_TEST_SUPPORT_H
 #define TAMBLE_TESTS_APP_TEST_SUPPORT_H
 
+#include "forwarding_platform.h"
 #include "platform/platform.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,16 @@ constexpr DWORD kGenerousMs = 60000;
 
 // The system's services, except that message boxes are only recorded
 // (from any thread) and answered with OK.
-class RecordingPlatform final : public tb::Platform {
+class RecordingPlatform final : public ForwardingPlatform {
 public:
   struct Box {
     std::string text, caption;
     std::uint32_t style;
   };
 
-  RecordingPlatform() : system_(tb::defaultPlatform()) { previous_ = tb::setPlatform(this); }
+  RecordingPlatform() : ForwardingPlatform(tb::defaultPlatform()) {
+    previous_ = tb::setPlatform(this);
+  }
   ~RecordingPlatform() override { tb::setPlatform(previous_); }
 
   std::vector<Box> boxes() {
@@ -39,30 +42,14 @@ public:
     return boxes_;
   }
 
-  std::int16_t vkKeyScan(char ch) override { return system_.vkKeyScan(ch); }
-  std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t type) override {
-    return system_.mapVirtualKey(code, type);
-  }
-  std::int16_t getKeyState(int key) override { return system_.getKeyState(key); }
-  bool isDbcsLeadByte(std::uint8_t byte) override { return system_.isDbcsLeadByte(byte); }
-  void *heapAlloc(std::size_t bytes) override { return system_.heapAlloc(bytes); }
-  void *heapReAlloc(void *block, std::size_t bytes) override {
-    return system_.heapReAlloc(block, bytes);
-  }
-  void heapFree(void *block) override { system_.heapFree(block); }
   int messageBox(tb::WindowId, const char *text, const char *caption,
                  std::uint32_t style) override {
     std::lock_guard<std::mutex> lock(mutex_);
     boxes_.push_back({text, caption, style});
     return IDOK;
   }
-  [[noreturn]] void abnormalExit(int code) override {
-    system_.abnormalExit(code);
-    std::abort(); // abnormalExit does not return
-  }
 
 private:
-  tb::Platform &system_;
   tb::Platform *previous_;
   std::mutex mutex_;
   std::vector<Box> boxes_;

@@ -2,9 +2,9 @@
 #include "commands.h"
 #include "desktop.h"
 #include "entry_format.h"
+#include "macro_input.h"
 
 #include "tamblecore.h"
-#include "text/key_text.h"
 
 #include <cstdio>
 
@@ -65,15 +65,10 @@ int runAnalyze(const Arguments &args) {
   if (!input) return kExitUsage;
 
   DesktopSession session(desktop);
-  const std::string text = raw ? std::string(input->c_str()) : tb::normalizeLayout(input->c_str());
+  const std::string text = macroText(*input, raw);
   int errorPos = 0;
   ST_KEYENTRY *table = TBAnalyzeSendKey(text.c_str(), &errorPos);
-  if (!table) {
-    std::printf("error %d\n", errorPos);
-    std::fprintf(stderr, "tamblecli: syntax error at byte %d: the key name (%s) is wrong\n",
-                 errorPos, tb::errorKeyName(text.c_str(), errorPos).c_str());
-    return kExitSyntaxError;
-  }
+  if (!table) return reportSyntaxError(text, errorPos);
   std::string out;
   for (const ST_KEYENTRY *entry = table;; ++entry) {
     out += formatEntry(*entry);

@@ -9,8 +9,8 @@
 
 namespace tbcli {
 
-// Puts standard input and output into binary mode where the C runtime
-// would otherwise translate line ends.
+// Puts the standard streams into binary mode where the C runtime would
+// otherwise translate line ends.
 void useBinaryStdio();
 
 // The bytes of a file, or of standard input for "" or "-"; nothing when the

@@ -17,6 +17,7 @@ constexpr int kExitUsage = 2;
 int runAnalyze(const Arguments &args);
 int runNormalize(const Arguments &args);
 int runExport(const Arguments &args);
+int runPlay(const Arguments &args);
 
 // Prints "tamblecli: message" and a pointer to the help; returns kExitUsage.
 int usageError(const std::string &command, const std::string &message);

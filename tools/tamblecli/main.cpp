@@ -27,6 +27,7 @@ constexpr const char *kHelp =
     "  analyze    analyse a macro and print its key table\n"
     "  normalize  write the layout-normalised text of a macro\n"
     "  export     write the display form of a macro, as macro files store it\n"
+    "  play       play a macro, on the desktop or as a dry run\n"
     "\n"
     "'tamblecli COMMAND --help' describes the options of a command.\n";
 
@@ -47,6 +48,7 @@ int main(int argc, char **argv) {
   if (command == "analyze") return tbcli::runAnalyze(args);
   if (command == "normalize") return tbcli::runNormalize(args);
   if (command == "export") return tbcli::runExport(args);
+  if (command == "play") return tbcli::runPlay(args);
   std::fprintf(stderr, "tamblecli: unknown command '%s'\n", command.c_str());
   std::fputs(kHelp, stderr);
   return tbcli::kExitUsage;

@@ -1,0 +1,19 @@
+// The engine's Japanese texts, in the ANSI code page of Japanese Windows
+// (932). The definitions are compiled with that execution character set.
+#ifndef TAMBLE_MESSAGES_JA_H
+#define TAMBLE_MESSAGES_JA_H
+
+namespace tb::ja {
+
+extern const char kMessageBoxTitle[];      // title of MsgBox
+extern const char kCannotSwitchWithCode[]; // %x: error code
+extern const char kCannotSwitch[];
+extern const char kWindowNotFound[];
+extern const char kProgramStartFailed[]; // %x: error code
+extern const char kCauseUnknown[];       // %x: status
+extern const char kErrorOccurred[];      // %s: command name, %s: reason
+extern const char kNoError[];
+
+} // namespace tb::ja
+
+#endif

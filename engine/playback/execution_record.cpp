@@ -1,0 +1,35 @@
+#include "execution_record.h"
+
+#include "out_of_memory.h"
+#include "platform/platform.h"
+
+namespace tb {
+
+ExecutionRecord::ExecutionRecord()
+    : record_(static_cast<CMDEXEINFO *>(heapAllocOrDie(sizeof(CMDEXEINFO), "Cmd"))) {
+  record_->pLogEntries =
+      static_cast<ST_KEYENTRY *>(heapAllocOrDie(TB_TABLE_STEP * sizeof(ST_KEYENTRY), "Cmd"));
+  record_->pLogTicks =
+      static_cast<uint32_t *>(heapAllocOrDie(TB_TABLE_STEP * sizeof(uint32_t), "Cmd"));
+  g_nMaxCmndSize = TB_TABLE_STEP;
+  g_pCmdExeInfo = record_;
+}
+
+ExecutionRecord::~ExecutionRecord() {
+  TBFreeKeyTable(nullptr); // the event records
+  g_pCmdExeInfo = nullptr;
+  Platform &services = platform();
+  services.heapFree(record_->pLogEntries);
+  services.heapFree(record_->pLogTicks);
+  services.heapFree(record_);
+}
+
+void ExecutionRecord::resetForPlayback() {
+  ST_KEYENTRY *entries = record_->pLogEntries;
+  uint32_t *ticks = record_->pLogTicks;
+  *record_ = CMDEXEINFO{};
+  record_->pLogEntries = entries;
+  record_->pLogTicks = ticks;
+}
+
+} // namespace tb
