@@ -56,6 +56,7 @@ Workers::Workers() : quitEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
 Workers::~Workers() {
   stopAll();
+  if (runStopEvent_) CloseHandle(runStopEvent_);
   if (quitEvent_) CloseHandle(quitEvent_);
 }
 

@@ -5,6 +5,7 @@
 #ifndef TAMBLE_WORKERS_WIN32_H
 #define TAMBLE_WORKERS_WIN32_H
 
+#include "tamblecore.h"
 #include "thread_list_win32.h"
 
 #include <windows.h>
@@ -30,6 +31,16 @@ public:
   // the worker itself cannot be started.
   bool startProgram(HWND notify, const std::string &commandLine, std::uintptr_t token);
 
+  // Starts a playback worker that owns the table from now on and plays it
+  // with the interval in milliseconds. It posts kMsgStepExecuted after each
+  // entry that the table follows, and kMsgTableEnded when the table ends.
+  // Resets the execution record, keeping its two logs. False when the
+  // worker cannot be started; the table is then still the caller's.
+  bool startPlayback(HWND notify, ST_KEYENTRY *table, int intervalMs);
+
+  // Signals the run's stop event and waits for the playback workers.
+  void stopPlayback();
+
   // Signals the quit event and waits for every worker.
   void stopAll();
 
@@ -38,6 +49,7 @@ public:
 private:
   ThreadList threads_;
   HANDLE quitEvent_;
+  HANDLE runStopEvent_ = nullptr; // while a playback run lasts
 };
 
 // Posts to a window only while it exists.

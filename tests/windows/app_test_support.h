@@ -100,6 +100,7 @@ public:
   }
 
   const std::vector<Message> &received() const { return received_; }
+  void clear() { received_.clear(); }
   // The first received message of that number, or null.
   const Message *find(UINT message) const {
     for (const Message &m : received_)
