@@ -48,18 +48,6 @@ DWORD WINAPI launchWorker(void *parameter) {
 
 } // namespace
 
-void postIfWindow(HWND window, UINT message, WPARAM word, LPARAM value) {
-  if (IsWindow(window)) PostMessageA(window, message, word, value);
-}
-
-Workers::Workers() : quitEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
-
-Workers::~Workers() {
-  stopAll();
-  if (runStopEvent_) CloseHandle(runStopEvent_);
-  if (quitEvent_) CloseHandle(quitEvent_);
-}
-
 bool Workers::startProgram(HWND notify, const std::string &commandLine, std::uintptr_t token) {
   auto order = std::make_unique<LaunchOrder>(
       LaunchOrder{commandLine, quitEvent_, notify, token, 0, &threads_, nullptr});
@@ -72,12 +60,6 @@ bool Workers::startProgram(HWND notify, const std::string &commandLine, std::uin
   order.release();
   ResumeThread(thread);
   return true;
-}
-
-void Workers::stopAll() {
-  std::vector<HANDLE> running = threads_.copyHandles();
-  SetEvent(quitEvent_);
-  waitAndClose(running);
 }
 
 } // namespace tb

@@ -27,6 +27,7 @@ public:
   // The same for this program's own file and command line.
   bool initInstance();
 
+  // The settings file; there from initInstance() on.
   Profile &profile() { return *profile_; }
 
   std::string programFolder; // with its trailing "\"

@@ -1,3 +1,4 @@
+#include "app_paths.h"
 #include "icon_history.h"
 #include "ini_file_profile.h"
 #include "key_extension.h"
@@ -176,6 +177,19 @@ TEST(MainSettings, OwnDataFolderIsKeptAndEndsInABackslash) {
   TempFile sjis("[Com]\r\nDataFolder=E:\\\x95\x5c\r\n");
   tb::IniFileProfile ini(sjis.path());
   EXPECT_EQ(tb::readDataFolder(ini, "C:\\x\\"), "E:\\\x95\x5c\\");
+}
+
+TEST(AppPaths, DerivedFromTheProgramFile) {
+  const std::string folder = tb::programFolderOf("C:\\Old.hlp\\Tamble 2\\Tamble.exe");
+  EXPECT_EQ(folder, "C:\\Old.hlp\\Tamble 2\\");
+  EXPECT_EQ(tb::settingsPathFor(folder), "C:\\Old.hlp\\Tamble 2\\Tamble.ini");
+  // Only the file's own ".hlp" becomes ".chm".
+  EXPECT_EQ(tb::helpPathFor(folder), "C:\\Old.hlp\\Tamble 2\\Tamble.chm");
+  // Always quoted, blank or not.
+  EXPECT_EQ(tb::companionFirstRunCommand("C:\\T\\"), "\"C:\\T\\Tamblewiz.exe\" 0xffffffff");
+  EXPECT_EQ(tb::standardDataFolder("C:\\T\\"), "C:\\T\\DataFolder\\");
+  // A name ending in the trail byte 0x5C.
+  EXPECT_EQ(tb::programFolderOf("C:\\x\\\x95\x5c"), "C:\\x\\");
 }
 
 TEST(WindowPosition, TenNumbersJoinedByColons) {

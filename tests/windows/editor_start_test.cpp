@@ -49,6 +49,7 @@ TEST_F(EditorStart, OwnEditorWithoutPercentGetsThePathAppended) {
             apptest::childCommand("exit") + " " + tb::quotePathIfNeeded(path) + "\n");
 }
 
+// Also the launch of notepad: ready with its main window, then its end.
 TEST_F(EditorStart, SystemEditorOpensTheFileInNotepad) {
   tb::ComSettings settings; // editor type 0: the system's text editor
   const std::string path = folder_.path() + "macro.txt";

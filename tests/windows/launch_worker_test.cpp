@@ -1,5 +1,5 @@
-// Launch workers on the real system: a program's ready and end messages,
-// failed starts, and stopping.
+// Launch workers on the real system: a program's ready and end messages and
+// failed starts (notepad: editor_start_test; stopping: playback_worker_test).
 #include "app_test_support.h"
 #include "file_errors.h"
 #include "worker_messages.h"
@@ -36,19 +36,6 @@ TEST_F(LaunchWorker, ReadyWithTheRootOwnerThenEnded) {
   EXPECT_TRUE(boxes.boxes().empty());
 }
 
-TEST_F(LaunchWorker, NotepadIsReadyWithItsMainWindow) {
-  const std::string notepad = apptest::windowsFolder() + "\\notepad.exe";
-  ASSERT_TRUE(workers.startProgram(sink.window(), notepad, 3));
-  ASSERT_TRUE(sink.waitFor(tb::kMsgProgramReady));
-  HWND window = reinterpret_cast<HWND>(sink.find(tb::kMsgProgramReady)->value);
-  EXPECT_EQ(apptest::className(window), "Notepad");
-  EXPECT_EQ(sink.find(tb::kMsgProgramReady)->word, 3u);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(sink.waitFor(tb::kMsgProgramEnded));
-  EXPECT_EQ(sink.find(tb::kMsgProgramEnded)->word, 3u);
-  EXPECT_EQ(workers.threads().count(), 0u);
-}
-
 TEST_F(LaunchWorker, ProgramEndingAtOnceGivesOnlyTheEnd) {
   ASSERT_TRUE(workers.startProgram(sink.window(), apptest::childCommand("exit"), 11));
   ASSERT_TRUE(sink.waitFor(tb::kMsgProgramEnded));
@@ -72,32 +59,6 @@ TEST_F(LaunchWorker, MissingProgramEndsWithTheFileError) {
               shown[0].text == tb::fileErrorText(pathCause, command))
       << shown[0].text;
   EXPECT_EQ(shown[0].style, 0x30u);
-  EXPECT_TRUE(apptest::waitUntil([&] { return workers.threads().count() == 0; }));
-}
-
-TEST_F(LaunchWorker, StopAllEndsTheWorkersWithoutMessages) {
-  ASSERT_TRUE(workers.startProgram(sink.window(), apptest::childCommand("window"), 1));
-  ASSERT_TRUE(workers.startProgram(sink.window(), apptest::childCommand("window"), 2));
-  ASSERT_TRUE(apptest::waitUntil([&] { return sink.count(tb::kMsgProgramReady) == 2; }));
-  EXPECT_EQ(workers.threads().count(tb::ThreadList::kLaunch), 2u);
-  workers.stopAll();
-  EXPECT_EQ(workers.threads().count(), 0u);
-  sink.drain();
-  EXPECT_EQ(sink.count(tb::kMsgProgramEnded), 0u);
-  // The programs themselves go on; they are never ended by us.
-  for (const auto &m : sink.received()) {
-    if (m.message == tb::kMsgProgramReady) {
-      EXPECT_TRUE(apptest::closeAndWait(reinterpret_cast<HWND>(m.value)));
-    }
-  }
-}
-
-TEST_F(LaunchWorker, VanishedWindowGetsNothingAndTheWorkerStillEnds) {
-  ASSERT_TRUE(workers.startProgram(sink.window(), apptest::childCommand("window"), 4));
-  ASSERT_TRUE(sink.waitFor(tb::kMsgProgramReady));
-  HWND program = reinterpret_cast<HWND>(sink.find(tb::kMsgProgramReady)->value);
-  sink.destroy();
-  EXPECT_TRUE(apptest::closeAndWait(program));
   EXPECT_TRUE(apptest::waitUntil([&] { return workers.threads().count() == 0; }));
 }
 
