@@ -1,3 +1,4 @@
+#include "execution_record.h"
 #include "playback_loop.h"
 #include "worker_messages.h"
 #include "workers_win32.h"
@@ -44,15 +45,6 @@ DWORD WINAPI playbackWorker(void *parameter) {
   return 0;
 }
 
-void resetExecutionRecord() {
-  if (!g_pCmdExeInfo) return;
-  ST_KEYENTRY *entries = g_pCmdExeInfo->pLogEntries;
-  uint32_t *ticks = g_pCmdExeInfo->pLogTicks;
-  *g_pCmdExeInfo = CMDEXEINFO{};
-  g_pCmdExeInfo->pLogEntries = entries;
-  g_pCmdExeInfo->pLogTicks = ticks;
-}
-
 } // namespace
 
 bool Workers::startPlayback(HWND notify, ST_KEYENTRY *table, int intervalMs) {
@@ -61,7 +53,7 @@ bool Workers::startPlayback(HWND notify, ST_KEYENTRY *table, int intervalMs) {
   if (!runStopEvent_) return false;
   auto order = std::make_unique<PlaybackOrder>(
       PlaybackOrder{quitEvent_, notify, &threads_, runStopEvent_, intervalMs, table, nullptr});
-  resetExecutionRecord();
+  if (g_pCmdExeInfo) resetExecutionRecord(*g_pCmdExeInfo);
   // Entered in the list before it runs: a Stop that comes at once waits for
   // it, and its stop event lives until it has ended.
   HANDLE thread = CreateThread(nullptr, 0, playbackWorker, order.get(), CREATE_SUSPENDED, nullptr);

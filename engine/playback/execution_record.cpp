@@ -24,12 +24,12 @@ ExecutionRecord::~ExecutionRecord() {
   services.heapFree(record_);
 }
 
-void ExecutionRecord::resetForPlayback() {
-  ST_KEYENTRY *entries = record_->pLogEntries;
-  uint32_t *ticks = record_->pLogTicks;
-  *record_ = CMDEXEINFO{};
-  record_->pLogEntries = entries;
-  record_->pLogTicks = ticks;
+void resetExecutionRecord(CMDEXEINFO &record) {
+  ST_KEYENTRY *entries = record.pLogEntries;
+  uint32_t *ticks = record.pLogTicks;
+  record = CMDEXEINFO{};
+  record.pLogEntries = entries;
+  record.pLogTicks = ticks;
 }
 
 } // namespace tb

@@ -8,6 +8,9 @@
 
 namespace tb {
 
+// Before each playback: every field 0 but the two logs, which stay.
+void resetExecutionRecord(CMDEXEINFO &record);
+
 class ExecutionRecord {
 public:
   ExecutionRecord();
@@ -15,8 +18,7 @@ public:
   ExecutionRecord(const ExecutionRecord &) = delete;
   ExecutionRecord &operator=(const ExecutionRecord &) = delete;
 
-  // Before each playback: every field 0 but the two logs, which stay.
-  void resetForPlayback();
+  void resetForPlayback() { resetExecutionRecord(*record_); }
   CMDEXEINFO &record() { return *record_; }
 
 private:
