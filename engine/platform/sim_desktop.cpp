@@ -106,6 +106,15 @@ void SimDesktop::typeKey(std::uint8_t virtualKey) {
   if (virtualKey == vk::Shift || virtualKey == vk::Control || virtualKey == vk::Menu) return;
   SimWindow *focus = window(foreground_);
   if (!focus) return;
+  // The numeric pad types its characters while Num Lock is on.
+  if (virtualKey >= 96 && virtualKey <= 111) {
+    static const char kPad[] = "0123456789*+_-./";
+    const char c = kPad[virtualKey - 96];
+    if (toggled(vk::NumLock) && c != '_' && !isDown(vk::Shift) && !isDown(vk::Control) &&
+        !isDown(vk::Menu))
+      focus->typedText += c;
+    return;
+  }
   int shiftState =
       (isDown(vk::Shift) ? 1 : 0) | (isDown(vk::Control) ? 2 : 0) | (isDown(vk::Menu) ? 4 : 0);
   if (virtualKey >= 'A' && virtualKey <= 'Z' && toggled(vk::Capital)) shiftState ^= 1;
