@@ -259,6 +259,11 @@ std::uint32_t SimDesktop::windowThreadProcessId(WindowId id, std::uint32_t *proc
   return w->threadId;
 }
 
+WindowFrame SimDesktop::windowFrame(WindowId id) {
+  const SimWindow *w = window(id);
+  return w ? w->frame : WindowFrame{};
+}
+
 WindowId SimDesktop::foregroundWindow() { return foreground_; }
 
 bool SimDesktop::setForegroundWindow(WindowId id) {
