@@ -63,14 +63,6 @@ TEST_F(RecorderTest, LettersFollowCapsLockAndTheLayout) {
   expectRecords({"192 Sh+ 2 Sh- 222", "@\"{^}"});
 }
 
-TEST_F(RecorderTest, ExtendedKeysAreMarkedForPlayback) {
-  expectRecords({"!Ct+ C !Ct- !37 39", "^(c){Left}{Right}"});
-  EXPECT_EQ(g_pchKeyExtend[17], 0x80);
-  EXPECT_EQ(g_pchKeyExtend[37], 0x80);
-  EXPECT_EQ(g_pchKeyExtend[39], 0);
-  EXPECT_EQ(g_pchKeyExtend['C'], 0);
-}
-
 // Modifiers held longer than one key: the text must still play them.
 TEST_F(RecorderTest, HeldModifiersReachEveryKeyTheyWereHeldFor) {
   for (const Case &c : {

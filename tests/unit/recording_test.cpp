@@ -3,7 +3,6 @@
 #include "recorder_test.h"
 #include "sim_test.h"
 
-#include "hooks/key_state.h"
 #include "key_codes.h"
 #include "recording_session.h"
 
@@ -11,21 +10,13 @@
 
 namespace {
 
-TEST(KeyCodes, FromHotKeysAndHookStates) {
+TEST(KeyCodes, FromHotKeysAndForComparison) {
   EXPECT_EQ(tb::keyCodeOfHotKey(0x7B), 0x7Bu);
   EXPECT_EQ(tb::keyCodeOfHotKey(0x00060000 | 'R'), 0x180000u | 'R');  // Ctrl+Alt
   EXPECT_EQ(tb::keyCodeOfHotKey(0x00090000 | 0x2E), 0x20000u | 0x2E); // Shift, extended
   EXPECT_EQ(tb::keyCodeOfHotKey(0x00070000), 0u);
   // Caps Lock and Num Lock do not matter in a comparison; Shift does.
   EXPECT_EQ(tb::comparableKeyCode(0x170000 | 0x7B), 0x120000u | 0x7B);
-
-  unsigned char keys[256] = {};
-  keys[0x14] = 0x01; // Caps Lock toggled
-  keys[0x10] = 0x80; // Shift down
-  keys[0x11] = 0x01; // Ctrl toggled but up
-  EXPECT_EQ(tb::keyStateBits(keys), unsigned{TB_KEYSTATE_CAPSLOCK | TB_KEYSTATE_SHIFT});
-  keys[0x90] = keys[0x12] = keys[0x11] = 0x81;
-  EXPECT_EQ(tb::keyStateBits(keys), 0x1Fu);
 }
 
 class WindowCaptureTest : public SimTest {

@@ -35,8 +35,12 @@ public:
     process_ = pi.hProcess;
     WaitForInputIdle(process_, kPatienceMs);
     waitFor([&] {
-      EnumWindows(findOwnWindow, reinterpret_cast<LPARAM>(this));
-      return window && IsWindowVisible(window);
+      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr));) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == GetProcessId(process_) && IsWindowVisible(w)) window = w;
+      }
+      return window != nullptr;
     });
     edit = FindWindowExA(window, nullptr, "Edit", nullptr);
   }
@@ -82,17 +86,6 @@ public:
   HWND edit = nullptr;
 
 private:
-  static BOOL CALLBACK findOwnWindow(HWND w, LPARAM self) {
-    auto *notepad = reinterpret_cast<Notepad *>(self);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    char name[32] = "";
-    GetClassNameA(w, name, sizeof name);
-    if (pid != GetProcessId(notepad->process_) || std::string(name) != "Notepad") return TRUE;
-    notepad->window = w;
-    return FALSE;
-  }
-
   HANDLE process_ = nullptr;
 };
 
@@ -143,19 +136,6 @@ private:
     return options;
   }
 };
-
-TEST(Recording, TheSharedSectionIsOneForEveryProcess) {
-  SharedValues shared;
-  shared.value<void *>("g_hWndMaster") = reinterpret_cast<void *>(0x1234);
-  shared.value<int>("g_bIgnoreKeys") = 7;
-  shared.value<int>("g_nMaxCmndSize") = 99; // private to this process
-  const tbtest::ProgramResult r = tbtest::runProgram("tamble_typist", {"shared"});
-  shared.value<void *>("g_hWndMaster") = nullptr;
-  shared.value<int>("g_bIgnoreKeys") = 0;
-  shared.value<int>("g_nMaxCmndSize") = 4096;
-  EXPECT_EQ(r.out, "master=" + hex(reinterpret_cast<void *>(0x1234)) + " ignore=7 kbhook=" +
-                       hex(nullptr) + " cwhook=" + hex(nullptr) + " maxcmnd=4096");
-}
 
 TEST(Recording, KeysTypedIntoNotepadAreRecordedWithTheirWindowAndPlayBack) {
   const std::string macro = tbtest::writeTempFile("", ".txt");

@@ -1,10 +1,6 @@
 // A separate program that types into a window with SendInput, so that the
-// keys reach it as a user's keys do; and that shows the library's shared
-// values as another process sees them.
+// keys reach it as a user's keys do.
 //   tamble_typist type WINDOW STEP...   WINDOW in hex; STEP [!]KEY[+|-|*N|xN]
-//   tamble_typist shared
-#include "tamblecore.h"
-
 #include <windows.h>
 
 #include <cstdio>
@@ -77,11 +73,6 @@ int main(int argc, char **argv) {
   if (argc >= 3 && std::strcmp(argv[1], "type") == 0)
     return typeInto(reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 16)), argc - 3,
                     argv + 3);
-  if (argc == 2 && std::strcmp(argv[1], "shared") == 0) {
-    std::printf("master=%p ignore=%d kbhook=%p cwhook=%p maxcmnd=%d", g_hWndMaster, g_bIgnoreKeys,
-                g_hKBHook, g_hCWHook, g_nMaxCmndSize);
-    return 0;
-  }
-  std::fputs("usage: tamble_typist type WINDOW STEP... | tamble_typist shared\n", stderr);
+  std::fputs("usage: tamble_typist type WINDOW STEP...\n", stderr);
   return 2;
 }
