@@ -50,5 +50,3 @@ void BM_AnalyzeRecordedMacroWarmHeap(benchmark::State &state) {
 BENCHMARK(BM_AnalyzeRecordedMacroWarmHeap)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -145,7 +145,8 @@ public:
   virtual std::uint32_t waitForInputIdle(ProcessId process, std::uint32_t milliseconds) = 0;
   virtual void closeProcess(ProcessId process) = 0;
   // Enables or disables SeDebugPrivilege in the process token; writes the
-  // system's diagnostics on failure and returns false.
+  // system's diagnostics to standard error on failure (standard output may
+  // carry a tool's results) and returns false.
   virtual bool adjustDebugPrivilege(bool enable) = 0;
 
   // --- Clipboard

@@ -81,6 +81,7 @@ public:
   bool toggled(int virtualKey) const;
   bool isDown(int virtualKey) const;
   const std::vector<KeyEventRecord> &keyEvents() const { return keyEvents_; }
+  void clearKeyEvents() { keyEvents_.clear(); }
 
   // Heap: blocks still allocated, and a limit on the bytes one allocation
   // may ask for (to exercise out-of-memory paths).

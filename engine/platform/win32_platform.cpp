@@ -1,5 +1,5 @@
 // The real system services of Windows builds.
-#include "platform.h"
+#include "win32_platform.h"
 
 #include <windows.h>
 
@@ -47,6 +47,8 @@ void keepTimerResolutionWhenHidden() {
 
 class Win32Platform final : public Platform {
 public:
+  explicit Win32Platform(bool raiseTimerResolution) : raiseTimerResolution_(raiseTimerResolution) {}
+
   std::int16_t vkKeyScan(char ch) override { return VkKeyScanA(ch); }
 
   std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t mapType) override {
@@ -208,7 +210,7 @@ public:
   bool adjustDebugPrivilege(bool enable) override {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-      std::printf("OpenProcessToken failed with %lu\n", GetLastError());
+      std::fprintf(stderr, "OpenProcessToken failed with %lu\n", GetLastError());
       return false;
     }
     bool ok = true;
@@ -217,16 +219,16 @@ public:
       privileges.PrivilegeCount = 1;
       privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
       if (!LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &privileges.Privileges[0].Luid)) {
-        std::printf("LookupPrivilegeValue failed with %lu\n", GetLastError());
+        std::fprintf(stderr, "LookupPrivilegeValue failed with %lu\n", GetLastError());
         ok = false;
       } else if (!AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr,
                                         nullptr) ||
                  GetLastError() != ERROR_SUCCESS) {
-        std::printf("AdjustTokenPrivileges failed with %lu\n", GetLastError());
+        std::fprintf(stderr, "AdjustTokenPrivileges failed with %lu\n", GetLastError());
         ok = false;
       }
     } else if (!AdjustTokenPrivileges(token, TRUE, nullptr, 0, nullptr, nullptr)) {
-      std::printf("AdjustTokenPrivileges failed with %lu\n", GetLastError());
+      std::fprintf(stderr, "AdjustTokenPrivileges failed with %lu\n", GetLastError());
       ok = false;
     }
     CloseHandle(token);
@@ -316,13 +318,17 @@ public:
   }
 
   void beginPreciseTiming() override {
+    if (!raiseTimerResolution_) return;
     keepTimerResolutionWhenHidden();
     timeBeginPeriod(1);
   }
 
-  void endPreciseTiming() override { timeEndPeriod(1); }
+  void endPreciseTiming() override {
+    if (raiseTimerResolution_) timeEndPeriod(1);
+  }
 
 private:
+  const bool raiseTimerResolution_;
   std::uint64_t lastIdle_ = 0;
   std::uint64_t lastTotal_ = 0;
 };
@@ -330,8 +336,12 @@ private:
 } // namespace
 
 Platform &defaultPlatform() {
-  static Win32Platform system;
+  static Win32Platform system(true);
   return system;
+}
+
+std::unique_ptr<Platform> makeWin32Platform(bool raiseTimerResolution) {
+  return std::make_unique<Win32Platform>(raiseTimerResolution);
 }
 
 } // namespace tb

@@ -1,25 +1,19 @@
 // Recording on the real system: tamblecli sets the hooks, notepad is typed
 // into by a separate program, and the recording plays back into a fresh
 // notepad. Every wait is for a condition, with a generous time-out.
+#include "desktop_support.h"
 #include "run_program.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr unsigned kPatienceMs = 30000;
-
-bool waitFor(const std::function<bool()> &condition, unsigned timeoutMs = kPatienceMs) {
-  for (const DWORD start = GetTickCount(); !condition(); Sleep(20))
-    if (GetTickCount() - start > timeoutMs) return false;
-  return true;
-}
 
 class Notepad {
 public:
@@ -34,14 +28,16 @@ public:
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
     WaitForInputIdle(process_, kPatienceMs);
-    waitFor([&] {
-      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr));) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == GetProcessId(process_) && IsWindowVisible(w)) window = w;
-      }
-      return window != nullptr;
-    });
+    tbtest::waitUntil(
+        [&] {
+          for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr));) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == GetProcessId(process_) && IsWindowVisible(w)) window = w;
+          }
+          return window != nullptr;
+        },
+        kPatienceMs);
     edit = FindWindowExA(window, nullptr, "Edit", nullptr);
   }
 
@@ -55,12 +51,7 @@ public:
     process_ = nullptr;
   }
 
-  std::string text() const {
-    const LRESULT n = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    SendMessageA(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.c_str();
-  }
+  std::string text() const { return tbtest::childText(window, "Edit"); }
 
   std::string title() const {
     char title[256] = "";
@@ -69,7 +60,7 @@ public:
   }
 
   bool waitForText(const std::string &expected) const {
-    return waitFor([&] { return text() == expected; });
+    return tbtest::waitUntil([&] { return text() == expected; }, kPatienceMs);
   }
 
   // Brings the window to the front so that it is told it was activated.
@@ -77,9 +68,10 @@ public:
   // window comes to the front first.
   bool activate() const {
     SetForegroundWindow(GetDesktopWindow());
-    if (!waitFor([] { return GetForegroundWindow() == GetDesktopWindow(); })) return false;
+    if (!tbtest::waitUntil([] { return GetForegroundWindow() == GetDesktopWindow(); }, kPatienceMs))
+      return false;
     SetForegroundWindow(window);
-    return waitFor([&] { return GetForegroundWindow() == window; });
+    return tbtest::waitUntil([&] { return GetForegroundWindow() == window; }, kPatienceMs);
   }
 
   HWND window = nullptr;

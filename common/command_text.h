@@ -1,0 +1,24 @@
+// Pieces of command lines for started programs.
+#ifndef TAMBLE_COMMAND_TEXT_H
+#define TAMBLE_COMMAND_TEXT_H
+
+#include <string>
+
+namespace tb {
+
+// The path in double quotes when it holds a blank, a comma or an
+// apostrophe; otherwise the path itself.
+std::string quotePathIfNeeded(const std::string &path);
+
+// A command in message-format style: every %1 becomes the value and %% a
+// single %; other percent signs stay as they are.
+std::string substituteFirstInsert(const std::string &command, const std::string &value);
+
+// The command line that opens a file with a program command: the command
+// with %1 replaced when it holds a "%", else the command, a blank and the
+// path. The path is quoted when needed.
+std::string commandLineForFile(const std::string &command, const std::string &path);
+
+} // namespace tb
+
+#endif

@@ -1,0 +1,41 @@
+// What the Windows tests need of the real desktop: programs started in the
+// background, waiting for conditions, notepad's text, the clipboard.
+#ifndef TAMBLE_TESTS_DESKTOP_SUPPORT_H
+#define TAMBLE_TESTS_DESKTOP_SUPPORT_H
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tbtest {
+
+// Polls until condition holds or timeoutMs passes; true when it held.
+bool waitUntil(const std::function<bool()> &condition, DWORD timeoutMs = 20000);
+
+// A program of the test's folder running in the background.
+class BackgroundProgram {
+public:
+  BackgroundProgram(const std::string &name, const std::vector<std::string> &args);
+  ~BackgroundProgram();
+  bool started() const { return process_ != nullptr; }
+  // Waits for the end; the exit code, or -1 on time-out.
+  int wait(DWORD timeoutMs = 60000);
+
+private:
+  HANDLE process_ = nullptr;
+};
+
+// Ends every process that has a top-level window of this class.
+void killWindowsOfClass(const char *className);
+
+// The text of the first child window of a class (notepad's "Edit").
+std::string childText(HWND parent, const char *className);
+
+std::string clipboardText();
+void setClipboardText(const std::string &text);
+
+} // namespace tbtest
+
+#endif
