@@ -47,7 +47,6 @@ public:
     return *this;
   }
   std::string_view view() const { return {text_, length_}; }
-  bool empty() const { return length_ == 0; }
 
 private:
   char text_[48];
