@@ -43,6 +43,9 @@ bench: deps
 	  -DTAMBLE_BENCHMARKS=ON >/dev/null
 	cmake --build $(BUILD)/bench -j$(JOBS)
 	$(BUILD)/bench/bin/tamble_benchmarks
+	@$(MAKE) --no-print-directory windows
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_hook_cost.exe
+	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
 
 fuzz: deps
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)

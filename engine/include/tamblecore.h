@@ -5,7 +5,10 @@
 // Memory that crosses the boundary (key tables and their data blocks, the key
 // stack, the execution log arrays) lives on the process heap: allocate it with
 // HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, n) and release it with
-// HeapFree. Key tables are released only through TBFreeKeyTable.
+// HeapFree. Key tables are released only through TBFreeKeyTable. The key
+// stack g_lpKeyStack is allocated by the program and replaced by the recorder
+// (a new process-heap block) when it needs room, so the program frees
+// whatever block the pointer holds when it is done.
 #ifndef TAMBLECORE_H
 #define TAMBLECORE_H
 
@@ -172,6 +175,59 @@ ST_KEYENTRY *TB_CALL TBExecuteSendKey(ST_KEYENTRY **table, ST_KEYENTRY *current,
 // g_pchKeyExtend has bit 7 set, the extended-key flag.
 void TB_CALL PostVirtualKeyEvent(int virtualKey, int up);
 
+// Resets the recorder for a new recording: no keys pending, no groups open,
+// the whole key stack zero-filled, the character map taken afresh from the
+// current keyboard layout.
+void TB_CALL Initial_Record_Keyboard_Event(void);
+
+// Appends the key-language text of one key notice (message 0x807B) to the
+// key stack. wParam: key-state bits (TB_KEYSTATE_*) in bits 16-20, the
+// virtual-key code in bits 0-7; lParam: the keystroke flags (bit 24 extended
+// key, bit 31 release). Sends 0x807C before and 0x807D after every append to
+// g_hWndMaster. The result carries no meaning.
+int TB_CALL Record_Keyboard_Event(uintptr_t wParam, intptr_t lParam);
+
+// Notices to the master window g_hWndMaster.
+enum {
+  TB_MSG_KEY = 0x807B,           // posted by the keyboard hook: wParam key code, lParam flags
+  TB_MSG_TEXT_CHANGING = 0x807C, // sent by the recorder before an append: wParam 1
+  TB_MSG_TEXT_CHANGED = 0x807D,  // sent after it: wParam 1 (0: no room), lParam the length
+  TB_MSG_WINDOW = 0x807E         // sent or posted by the call-window hook: wParam the window
+};
+
+// Key-state bits of a key notice (bits 16-20 of its wParam, shifted down).
+enum {
+  TB_KEYSTATE_CAPSLOCK = 0x01, // toggled on
+  TB_KEYSTATE_SHIFT = 0x02,    // down
+  TB_KEYSTATE_NUMLOCK = 0x04,  // toggled on
+  TB_KEYSTATE_ALT = 0x08,      // down
+  TB_KEYSTATE_CTRL = 0x10      // down
+};
+
+// The key stack grows in steps of this size.
+enum { TB_KEYSTACK_STEP = 8192 };
+
+#if defined(_WIN32)
+// The system's hook-procedure types, spelled as <windows.h> spells them.
+#if defined(_WIN64)
+typedef long long TB_LRESULT;
+typedef unsigned long long TB_WPARAM;
+#else
+typedef long TB_LRESULT;
+typedef unsigned int TB_WPARAM;
+#endif
+typedef TB_LRESULT TB_LPARAM;
+
+// Hook procedures, with the system's calling convention. Install them with
+// the procedure from GetProcAddress of the loaded library (never through an
+// import thunk) and the library's module handle: KeyboardProc as
+// WH_KEYBOARD, CallWndProc as WH_CALLWNDPROC, GetMsgProc as WH_GETMESSAGE.
+// They forward notices to g_hWndMaster and never swallow a key.
+TB_LRESULT __stdcall KeyboardProc(int code, TB_WPARAM wParam, TB_LPARAM lParam);
+TB_LRESULT __stdcall GetMsgProc(int code, TB_WPARAM wParam, TB_LPARAM lParam);
+TB_LRESULT __stdcall CallWndProc(int code, TB_WPARAM wParam, TB_LPARAM lParam);
+#endif
+
 // Exported tables.
 TB_DATA const char *const g_KeyTable[256];
 TB_DATA const ST_PAD g_PadTable[16];
@@ -185,6 +241,16 @@ TB_DATA const char g_szWildCard_end[3];
 TB_DATA CMDEXEINFO *g_pCmdExeInfo;     // allocated by the program that plays
 TB_DATA int g_nMaxCmndSize;            // capacity of both execution logs
 TB_DATA unsigned char *g_pchKeyExtend; // 256 bytes; bit 7: extended key
+TB_DATA char *g_lpKeyStack;            // the recorded text, NUL-terminated
+TB_DATA int g_nKeyStackLeng;           // size of the g_lpKeyStack block in bytes
+
+// One instance for every process that has the library loaded, all 0 at
+// load: the hook procedures read them in the processes they run in.
+TB_DATA void *g_hKBHook;    // HHOOK of the WH_KEYBOARD hook, or null
+TB_DATA void *g_hGMHook;    // HHOOK of the WH_GETMESSAGE hook, or null
+TB_DATA void *g_hCWHook;    // HHOOK of the WH_CALLWNDPROC hook, or null
+TB_DATA void *g_hWndMaster; // HWND that receives every notice
+TB_DATA int g_bIgnoreKeys;  // non-zero: the keyboard hook forwards no keys
 
 #ifdef __cplusplus
 }

@@ -68,6 +68,16 @@ struct TimeOfDay {
   int hour, minute, second;
 };
 
+// What a window looks like on the screen.
+struct WindowFrame {
+  bool visible = false;
+  bool minimized = false;
+  bool caption = false;    // both bits of WS_CAPTION
+  bool toolWindow = false; // WS_EX_TOOLWINDOW
+  bool windowEdge = false; // WS_EX_WINDOWEDGE
+  int cornerY = 0;         // the window's top-left corner, y in client coordinates
+};
+
 class Platform {
 public:
   virtual ~Platform() = default;
@@ -106,6 +116,7 @@ public:
   // The window's thread, and its process id in *processId; 0 when the
   // window does not exist.
   virtual std::uint32_t windowThreadProcessId(WindowId window, std::uint32_t *processId) = 0;
+  virtual WindowFrame windowFrame(WindowId window) = 0;
   virtual WindowId foregroundWindow() = 0;
   virtual bool setForegroundWindow(WindowId window) = 0;
   virtual std::uint32_t currentThreadId() = 0;

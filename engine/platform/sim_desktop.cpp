@@ -106,6 +106,15 @@ void SimDesktop::typeKey(std::uint8_t virtualKey) {
   if (virtualKey == vk::Shift || virtualKey == vk::Control || virtualKey == vk::Menu) return;
   SimWindow *focus = window(foreground_);
   if (!focus) return;
+  // The numeric pad types its characters while Num Lock is on.
+  if (virtualKey >= 96 && virtualKey <= 111) {
+    static const char kPad[] = "0123456789*+_-./";
+    const char c = kPad[virtualKey - 96];
+    if (toggled(vk::NumLock) && c != '_' && !isDown(vk::Shift) && !isDown(vk::Control) &&
+        !isDown(vk::Menu))
+      focus->typedText += c;
+    return;
+  }
   int shiftState =
       (isDown(vk::Shift) ? 1 : 0) | (isDown(vk::Control) ? 2 : 0) | (isDown(vk::Menu) ? 4 : 0);
   if (virtualKey >= 'A' && virtualKey <= 'Z' && toggled(vk::Capital)) shiftState ^= 1;
@@ -248,6 +257,11 @@ std::uint32_t SimDesktop::windowThreadProcessId(WindowId id, std::uint32_t *proc
   }
   if (processId) *processId = w->processId;
   return w->threadId;
+}
+
+WindowFrame SimDesktop::windowFrame(WindowId id) {
+  const SimWindow *w = window(id);
+  return w ? w->frame : WindowFrame{};
 }
 
 WindowId SimDesktop::foregroundWindow() { return foreground_; }

@@ -45,6 +45,8 @@ struct SimWindow {
   std::uint32_t threadId = 0;
   WindowId parent = 0;   // 0 for a top-level window
   std::string typedText; // what the keyboard typed while it had the focus
+  // A visible window with a title bar.
+  WindowFrame frame{true, false, true, false, true, -30};
 };
 
 // A program that createProcess can start: its main window appears after a
@@ -157,6 +159,7 @@ public:
   std::string className(WindowId window) override;
   std::string windowText(WindowId window) override;
   std::uint32_t windowThreadProcessId(WindowId window, std::uint32_t *processId) override;
+  WindowFrame windowFrame(WindowId window) override;
   WindowId foregroundWindow() override;
   bool setForegroundWindow(WindowId window) override;
   std::uint32_t currentThreadId() override;

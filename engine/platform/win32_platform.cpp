@@ -111,6 +111,23 @@ public:
     return tid;
   }
 
+  WindowFrame windowFrame(WindowId window) override {
+    const HWND w = asWindow(window);
+    WindowFrame frame;
+    frame.visible = IsWindowVisible(w) != FALSE;
+    frame.minimized = IsIconic(w) != FALSE;
+    const LONG style = GetWindowLongA(w, GWL_STYLE), exStyle = GetWindowLongA(w, GWL_EXSTYLE);
+    frame.caption = (style & WS_CAPTION) == WS_CAPTION;
+    frame.toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0;
+    frame.windowEdge = (exStyle & WS_EX_WINDOWEDGE) != 0;
+    RECT bounds{};
+    GetWindowRect(w, &bounds);
+    POINT corner{bounds.left, bounds.top};
+    ScreenToClient(w, &corner);
+    frame.cornerY = corner.y;
+    return frame;
+  }
+
   WindowId foregroundWindow() override { return reinterpret_cast<WindowId>(GetForegroundWindow()); }
 
   bool setForegroundWindow(WindowId window) override {

@@ -97,7 +97,7 @@ TEST(TamblecliText, NormalizeAndExportWriteBytesExactly) {
 TEST(TamblecliHelp, EveryCommandDescribesItsOptions) {
   auto top = cli({"--help"});
   EXPECT_EQ(top.exitCode, 0);
-  for (const char *command : {"analyze", "normalize", "export"})
+  for (const char *command : {"analyze", "normalize", "export", "play", "record"})
     EXPECT_NE(top.out.find(command), std::string::npos) << command;
   auto a = cli({"analyze", "--help"});
   EXPECT_EQ(a.exitCode, 0);

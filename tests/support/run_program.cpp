@@ -101,6 +101,78 @@ std::string writeTempFile(const std::string &bytes, const std::string &suffix) {
   return path;
 }
 
+#ifdef _WIN32
+namespace {
+
+std::string commandLineOf(const std::string &name, const std::vector<std::string> &args) {
+  std::string line = quoteArgument(programFolder() + name + ".exe");
+  for (const std::string &arg : args) line += ' ' + quoteArgument(arg);
+  return line;
+}
+
+} // namespace
+
+StartedProgram::StartedProgram(const std::string &name, const std::vector<std::string> &args) {
+  const std::string base = tempFolder() + uniqueName();
+  outPath_ = base + ".out";
+  errPath_ = base + ".err";
+  HANDLE out = inheritableFile(outPath_, true), err = inheritableFile(errPath_, true);
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdInput = INVALID_HANDLE_VALUE;
+  si.hStdOutput = out;
+  si.hStdError = err;
+  PROCESS_INFORMATION pi{};
+  std::string line = commandLineOf(name, args);
+  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+  }
+  CloseHandle(out);
+  CloseHandle(err);
+}
+
+StartedProgram::~StartedProgram() {
+  if (process_) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+    CloseHandle(process_);
+  }
+  std::remove(outPath_.c_str());
+  std::remove(errPath_.c_str());
+}
+
+bool StartedProgram::waitForError(const std::string &text, unsigned timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (readFile(errPath_).find(text) != std::string::npos) return true;
+    const bool ended = !process_ || WaitForSingleObject(process_, 20) == WAIT_OBJECT_0;
+    if (ended) return readFile(errPath_).find(text) != std::string::npos;
+    if (GetTickCount() - start > timeoutMs) return false;
+  }
+}
+
+ProgramResult StartedProgram::finish(unsigned timeoutMs) {
+  ProgramResult result;
+  if (process_) {
+    if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) {
+      TerminateProcess(process_, 1);
+      WaitForSingleObject(process_, 5000);
+    } else {
+      DWORD code = 0;
+      GetExitCodeProcess(process_, &code);
+      result.exitCode = static_cast<int>(code);
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+  }
+  result.out = readFile(outPath_);
+  result.err = readFile(errPath_);
+  return result;
+}
+#endif
+
 ProgramResult runProgram(const std::string &name, const std::vector<std::string> &args,
                          const std::string &input) {
   const std::string base = tempFolder() + uniqueName();

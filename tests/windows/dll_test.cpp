@@ -44,10 +44,32 @@ HMODULE DllTest::module_ = nullptr;
 
 TEST_F(DllTest, ExportsEveryNameUndecorated) {
   ASSERT_NE(module_, nullptr);
-  for (const char *name : {"TBAnalyzeSendKey", "TBFreeKeyTable", "TBDecodeTable", "TBSetPlatform",
-                           "g_KeyTable", "g_PadTable", "g_PrvCmndTable", "g_MsgConst_Table",
-                           "g_szCharsSpc", "g_szWildCard_str", "g_szWildCard_end", "g_pCmdExeInfo"})
+  for (const char *name : {"TBAnalyzeSendKey",
+                           "TBFreeKeyTable",
+                           "TBDecodeTable",
+                           "TBSetPlatform",
+                           "g_KeyTable",
+                           "g_PadTable",
+                           "g_PrvCmndTable",
+                           "g_MsgConst_Table",
+                           "g_szCharsSpc",
+                           "g_szWildCard_str",
+                           "g_szWildCard_end",
+                           "g_pCmdExeInfo",
+                           "Initial_Record_Keyboard_Event",
+                           "Record_Keyboard_Event",
+                           "KeyboardProc",
+                           "GetMsgProc",
+                           "CallWndProc",
+                           "g_lpKeyStack",
+                           "g_nKeyStackLeng",
+                           "g_hKBHook",
+                           "g_hGMHook",
+                           "g_hCWHook",
+                           "g_hWndMaster",
+                           "g_bIgnoreKeys"})
     EXPECT_NE(GetProcAddress(module_, name), nullptr) << name;
+  EXPECT_EQ(GetProcAddress(module_, "KeyboardProc@12"), nullptr) << "plain names only";
 }
 
 TEST_F(DllTest, ExportedDataIsTheTables) {

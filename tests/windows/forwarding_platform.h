@@ -43,6 +43,7 @@ public:
   std::uint32_t windowThreadProcessId(tb::WindowId window, std::uint32_t *pid) override {
     return t_.windowThreadProcessId(window, pid);
   }
+  tb::WindowFrame windowFrame(tb::WindowId w) override { return t_.windowFrame(w); }
   tb::WindowId foregroundWindow() override { return t_.foregroundWindow(); }
   bool setForegroundWindow(tb::WindowId window) override { return t_.setForegroundWindow(window); }
   std::uint32_t currentThreadId() override { return t_.currentThreadId(); }

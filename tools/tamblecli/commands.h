@@ -18,6 +18,7 @@ int runAnalyze(const Arguments &args);
 int runNormalize(const Arguments &args);
 int runExport(const Arguments &args);
 int runPlay(const Arguments &args);
+int runRecord(const Arguments &args);
 
 // Prints "tamblecli: message" and a pointer to the help; returns kExitUsage.
 int usageError(const std::string &command, const std::string &message);

@@ -1,4 +1,4 @@
-// tamblecli: checks and inspects macros from the command line.
+// tamblecli: checks, inspects, plays and records macros from the command line.
 #include "cli_io.h"
 #include "commands.h"
 
@@ -20,14 +20,15 @@ namespace {
 constexpr const char *kHelp =
     "usage: tamblecli COMMAND [OPTIONS] [FILE]\n"
     "\n"
-    "Checks and inspects Tamble macros (key-language text in the ANSI code\n"
-    "page).\n"
+    "Checks, inspects, plays and records Tamble macros (key-language text in\n"
+    "the ANSI code page).\n"
     "\n"
     "Commands:\n"
     "  analyze    analyse a macro and print its key table\n"
     "  normalize  write the layout-normalised text of a macro\n"
     "  export     write the display form of a macro, as macro files store it\n"
     "  play       play a macro, on the desktop or as a dry run\n"
+    "  record     record typed keys as a macro, or key notices from a file\n"
     "\n"
     "'tamblecli COMMAND --help' describes the options of a command.\n";
 
@@ -49,6 +50,7 @@ int main(int argc, char **argv) {
   if (command == "normalize") return tbcli::runNormalize(args);
   if (command == "export") return tbcli::runExport(args);
   if (command == "play") return tbcli::runPlay(args);
+  if (command == "record") return tbcli::runRecord(args);
   std::fprintf(stderr, "tamblecli: unknown command '%s'\n", command.c_str());
   std::fputs(kHelp, stderr);
   return tbcli::kExitUsage;
