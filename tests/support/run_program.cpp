@@ -112,15 +112,19 @@ std::string commandLineOf(const std::string &name, const std::vector<std::string
 
 } // namespace
 
-StartedProgram::StartedProgram(const std::string &name, const std::vector<std::string> &args) {
+StartedProgram::StartedProgram(const std::string &name, const std::vector<std::string> &args,
+                               const std::string &input) {
   const std::string base = tempFolder() + uniqueName();
+  inPath_ = base + ".in";
   outPath_ = base + ".out";
   errPath_ = base + ".err";
-  HANDLE out = inheritableFile(outPath_, true), err = inheritableFile(errPath_, true);
+  writeFile(inPath_, input);
+  HANDLE in = inheritableFile(inPath_, false), out = inheritableFile(outPath_, true),
+         err = inheritableFile(errPath_, true);
   STARTUPINFOA si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = INVALID_HANDLE_VALUE;
+  si.hStdInput = in;
   si.hStdOutput = out;
   si.hStdError = err;
   PROCESS_INFORMATION pi{};
@@ -129,6 +133,7 @@ StartedProgram::StartedProgram(const std::string &name, const std::vector<std::s
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
   }
+  CloseHandle(in);
   CloseHandle(out);
   CloseHandle(err);
 }
@@ -139,6 +144,7 @@ StartedProgram::~StartedProgram() {
     WaitForSingleObject(process_, 5000);
     CloseHandle(process_);
   }
+  std::remove(inPath_.c_str());
   std::remove(outPath_.c_str());
   std::remove(errPath_.c_str());
 }
@@ -175,39 +181,13 @@ ProgramResult StartedProgram::finish(unsigned timeoutMs) {
 
 ProgramResult runProgram(const std::string &name, const std::vector<std::string> &args,
                          const std::string &input) {
+#ifdef _WIN32
+  return StartedProgram(name, args, input).finish(INFINITE);
+#else
   const std::string base = tempFolder() + uniqueName();
   const std::string inPath = base + ".in", outPath = base + ".out", errPath = base + ".err";
   writeFile(inPath, input);
   ProgramResult result;
-#ifdef _WIN32
-  const std::string program = programFolder() + name + ".exe";
-  std::string commandLine = quoteArgument(program);
-  for (const std::string &arg : args) {
-    commandLine += ' ';
-    commandLine += quoteArgument(arg);
-  }
-  HANDLE in = inheritableFile(inPath, false), out = inheritableFile(outPath, true),
-         err = inheritableFile(errPath, true);
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = in;
-  si.hStdOutput = out;
-  si.hStdError = err;
-  PROCESS_INFORMATION pi{};
-  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
-                     &pi)) {
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    result.exitCode = static_cast<int>(code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
-  CloseHandle(in);
-  CloseHandle(out);
-  CloseHandle(err);
-#else
   const std::string program = programFolder() + name;
   pid_t pid = fork();
   if (pid == 0) {
@@ -227,13 +207,13 @@ ProgramResult runProgram(const std::string &name, const std::vector<std::string>
   int status = 0;
   if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
     result.exitCode = WEXITSTATUS(status);
-#endif
   result.out = readFile(outPath);
   result.err = readFile(errPath);
   std::remove(inPath.c_str());
   std::remove(outPath.c_str());
   std::remove(errPath.c_str());
   return result;
+#endif
 }
 
 } // namespace tbtest

@@ -29,7 +29,8 @@ std::string writeTempFile(const std::string &bytes, const std::string &suffix = 
 // A program of the build running beside the test, its output going to files.
 class StartedProgram {
 public:
-  StartedProgram(const std::string &name, const std::vector<std::string> &args);
+  StartedProgram(const std::string &name, const std::vector<std::string> &args,
+                 const std::string &input = "");
   ~StartedProgram(); // ends the program if it still runs
   StartedProgram(const StartedProgram &) = delete;
   StartedProgram &operator=(const StartedProgram &) = delete;
@@ -43,7 +44,7 @@ public:
 
 private:
   void *process_ = nullptr;
-  std::string outPath_, errPath_;
+  std::string inPath_, outPath_, errPath_;
 };
 #endif
 

@@ -5,13 +5,6 @@
 #include <cstring>
 
 namespace tbtest {
-namespace {
-
-std::string quote(const std::string &arg) {
-  return arg.find_first_of(" \t\"") == std::string::npos && !arg.empty() ? arg : "\"" + arg + "\"";
-}
-
-} // namespace
 
 bool waitUntil(const std::function<bool()> &condition, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
@@ -20,36 +13,6 @@ bool waitUntil(const std::function<bool()> &condition, DWORD timeoutMs) {
     if (GetTickCount() - start > timeoutMs) return false;
     Sleep(20);
   }
-}
-
-BackgroundProgram::BackgroundProgram(const std::string &name,
-                                     const std::vector<std::string> &args) {
-  std::string line = quote(programFolder() + name + ".exe");
-  for (const std::string &arg : args) {
-    line += ' ';
-    line += quote(arg);
-  }
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                     &pi)) {
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-  }
-}
-
-BackgroundProgram::~BackgroundProgram() {
-  if (!process_) return;
-  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
-  CloseHandle(process_);
-}
-
-int BackgroundProgram::wait(DWORD timeoutMs) {
-  if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;
-  DWORD code = 0;
-  GetExitCodeProcess(process_, &code);
-  return static_cast<int>(code);
 }
 
 void killWindowsOfClass(const char *className) {

@@ -1,5 +1,5 @@
-// What the Windows tests need of the real desktop: programs started in the
-// background, waiting for conditions, notepad's text, the clipboard.
+// What the Windows tests need of the real desktop: waiting for conditions,
+// notepad's text, the clipboard.
 #ifndef TAMBLE_TESTS_DESKTOP_SUPPORT_H
 #define TAMBLE_TESTS_DESKTOP_SUPPORT_H
 
@@ -13,19 +13,6 @@ namespace tbtest {
 
 // Polls until condition holds or timeoutMs passes; true when it held.
 bool waitUntil(const std::function<bool()> &condition, DWORD timeoutMs = 20000);
-
-// A program of the test's folder running in the background.
-class BackgroundProgram {
-public:
-  BackgroundProgram(const std::string &name, const std::vector<std::string> &args);
-  ~BackgroundProgram();
-  bool started() const { return process_ != nullptr; }
-  // Waits for the end; the exit code, or -1 on time-out.
-  int wait(DWORD timeoutMs = 60000);
-
-private:
-  HANDLE process_ = nullptr;
-};
 
 // Ends every process that has a top-level window of this class.
 void killWindowsOfClass(const char *className);

@@ -13,7 +13,6 @@
 
 namespace {
 
-using tbtest::BackgroundProgram;
 using tbtest::waitUntil;
 
 class PlayDesktopTest : public ::testing::Test {
@@ -88,16 +87,16 @@ std::string messageText(HWND box) {
 }
 
 TEST_F(PlayDesktopTest, FailingActiveShowsTheHandlersMessage) {
-  BackgroundProgram player("tamblecli", {"play", "--interval", "1", "--max-ms", "60000",
-                                         macroFile("<OnError><MsgBox \"&Err\"><End>"
-                                                   "<Active \"NoSuchWindowClass\",\"\">")});
+  tbtest::StartedProgram player("tamblecli", {"play", "--interval", "1", "--max-ms", "60000",
+                                              macroFile("<OnError><MsgBox \"&Err\"><End>"
+                                                        "<Active \"NoSuchWindowClass\",\"\">")});
   ASSERT_TRUE(player.started());
   HWND box = nullptr;
   ASSERT_TRUE(waitUntil([&] { return (box = findMessageBox()) != nullptr; }));
   EXPECT_TRUE(waitUntil([&] { return !messageText(box).empty(); }));
   EXPECT_EQ(messageText(box), "Activeでエラー発生。\n理由：ウィンドウが見つかりません");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(player.wait(), 0);
+  EXPECT_EQ(player.finish(60000).exitCode, 0);
 }
 
 TEST_F(PlayDesktopTest, AStoppedPlaybackReleasesItsKeys) {
