@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "platform/lead_bytes.h"
+#include "text/ascii.h"
 
 #include <cstring>
 
@@ -8,15 +9,6 @@ namespace tb {
 namespace {
 
 bool isArgumentBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool equalsIgnoringCase(const std::string &a, const char *b) {
-  if (a.size() != std::strlen(b)) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
 
 } // namespace
 
@@ -88,11 +80,11 @@ CommandLineInfo parseCommandLine(const std::vector<std::string> &arguments) {
         info.shellCommand = kShellPlay;
       else if (name == "pt")
         info.shellCommand = kShellRecord;
-      else if (equalsIgnoringCase(name, "Automation"))
+      else if (equalsIgnoreCase(name, "Automation"))
         info.hiddenRun = 1;
       else if (name == "dde")
         info.shellCommand = kShellDde;
-      else if (equalsIgnoringCase(name, "Unregister") || equalsIgnoringCase(name, "Unregserver"))
+      else if (equalsIgnoreCase(name, "Unregister") || equalsIgnoreCase(name, "Unregserver"))
         info.shellCommand = kShellUnregister;
       // "Embedding" and every other switch: nothing to do.
     } else if (info.fileName.empty()) { // an empty argument names nothing

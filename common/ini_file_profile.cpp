@@ -1,6 +1,7 @@
 #include "ini_file_profile.h"
 
 #include "platform/lead_bytes.h"
+#include "text/ascii.h"
 
 #include <cstdint>
 #include <fstream>
@@ -33,8 +34,7 @@ bool sameName(const std::string &a, const std::string &b) {
       i += 2;
       continue;
     }
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     ++i;
   }
   return true;

@@ -199,7 +199,7 @@ bool Analyzer::namedKey(std::string_view group) {
   char buffer[kGroupBufferSize];
   std::size_t length = group.size();
   for (std::size_t i = 0; i < length; ++i)
-    buffer[i] = group[i] >= 'A' && group[i] <= 'Z' ? static_cast<char>(group[i] + 32) : group[i];
+    buffer[i] = lowerAscii(group[i]);
   std::string_view text(buffer, length);
 
   KeyEdges edges = KeyEdges::Both;

@@ -45,12 +45,12 @@ std::string upperName(const std::string &name) {
   std::string upper = name;
   const LeadByteTable &lead = leadBytes();
   for (std::size_t i = 0; i < upper.size(); i += lead.charLength(upper.c_str() + i))
-    if (upper[i] >= 'a' && upper[i] <= 'z') upper[i] = static_cast<char>(upper[i] - 32);
+    upper[i] = upperAscii(upper[i]);
   return upper;
 }
 
 bool endsWithLetter(const std::string &word, char lower) {
-  return !word.empty() && (word.back() == lower || word.back() == lower - 32);
+  return !word.empty() && lowerAscii(word.back()) == lower;
 }
 
 struct Condition {

@@ -1,6 +1,7 @@
 #include "key_names.h"
 
 #include "tamblecore.h"
+#include "text/ascii.h"
 
 #include <string>
 #include <unordered_map>
@@ -8,8 +9,6 @@
 
 namespace tb {
 namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
 // Built once: scanning 256 names for every braced key would dominate long
 // recordings.

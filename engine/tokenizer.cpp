@@ -1,6 +1,7 @@
 #include "tokenizer.h"
 
 #include "platform/lead_bytes.h"
+#include "text/ascii.h"
 
 #include <cstdint>
 
@@ -9,7 +10,6 @@ namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == ','; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
 } // namespace
 
@@ -20,12 +20,6 @@ std::int32_t leadingDecimal(const char *text) {
     if (value > INT32_MAX) return INT32_MAX;
   }
   return static_cast<std::int32_t>(value);
-}
-
-bool equalsIgnoreCase(const char *a, const char *b) {
-  for (; *a && *b; ++a, ++b)
-    if (lowerAscii(*a) != lowerAscii(*b)) return false;
-  return *a == *b;
 }
 
 Tokenizer::Tokenizer(const char *args, const LeadByteTable &leadBytes)

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/ascii.h"
+
 namespace tb {
 
 class LeadByteTable;
@@ -42,8 +44,6 @@ private:
 
 // Decimal value of the digits at the start of text (0 without any), saturated.
 std::int32_t leadingDecimal(const char *text);
-
-bool equalsIgnoreCase(const char *a, const char *b);
 
 } // namespace tb
 

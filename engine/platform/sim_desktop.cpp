@@ -1,5 +1,7 @@
 #include "sim_desktop.h"
 
+#include "text/ascii.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,16 +20,6 @@ struct alignas(std::max_align_t) BlockHeader {
 };
 
 BlockHeader *headerOf(void *block) { return static_cast<BlockHeader *>(block) - 1; }
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-bool equalsIgnoreCase(const std::string &a, const char *b) {
-  const std::size_t n = std::strlen(b);
-  if (a.size() != n) return false;
-  for (std::size_t i = 0; i < n; ++i)
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-  return true;
-}
 
 std::string lower(std::string text) {
   for (char &c : text) c = lowerAscii(c);
