@@ -3,14 +3,13 @@
 #ifndef TAMBLE_TESTS_RECORDER_TEST_H
 #define TAMBLE_TESTS_RECORDER_TEST_H
 
+#include "key_steps.h"
 #include "platform/sim_desktop.h"
 #include "tamblecore.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -58,38 +57,11 @@ protected:
                  (up ? tb::keyevent::KeyUp : 0) | (extended ? tb::keyevent::ExtendedKey : 0));
   }
 
-  // Space-separated steps [!]KEY[+|-|*N|xN]: ! extended; + down, - up, *N
-  // N presses and one release (auto-repeat), xN N taps, nothing one tap.
-  // KEY is Sh, Ct, Al, Tab, Ent or Spc, a letter or digit, or a decimal key
-  // code.
+  // Plays a script of key steps (see key_steps.h) and returns the text.
   std::string record(const std::string &script) {
-    std::istringstream steps(script);
-    for (std::string step; steps >> step;) {
-      const bool extended = step[0] == '!';
-      if (extended) step.erase(0, 1);
-      std::size_t end = 1;
-      while (end < step.size() && std::string("+-*x").find(step[end]) == std::string::npos) ++end;
-      const std::string name = step.substr(0, end), action = step.substr(end);
-      static const std::pair<const char *, int> kNames[] = {{"Sh", 16}, {"Ct", 17},  {"Al", 18},
-                                                            {"Tab", 9}, {"Ent", 13}, {"Spc", 32}};
-      int key = name.size() == 1 ? name[0] : std::atoi(name.c_str());
-      for (const auto &[alias, code] : kNames)
-        if (name == alias) key = code;
-      const int n = action.size() > 1 ? std::atoi(action.c_str() + 1) : 1;
-      if (action == "+") {
-        event(key, false, extended);
-      } else if (action == "-") {
-        event(key, true, extended);
-      } else if (!action.empty() && action[0] == '*') {
-        for (int i = 0; i < n; ++i) event(key, false, extended);
-        event(key, true, extended);
-      } else {
-        for (int i = 0; i < n; ++i) {
-          event(key, false, extended);
-          event(key, true, extended);
-        }
-      }
-    }
+    EXPECT_TRUE(tbtest::playKeySteps(script, [this](int key, bool up, bool extended) {
+      event(key, up, extended);
+    })) << script;
     return g_lpKeyStack;
   }
 

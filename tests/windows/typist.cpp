@@ -1,6 +1,8 @@
 // A separate program that types into a window with SendInput, so that the
 // keys reach it as a user's keys do.
-//   tamble_typist type WINDOW STEP...   WINDOW in hex; STEP [!]KEY[+|-|*N|xN]
+//   tamble_typist type WINDOW STEP...   WINDOW in hex; STEP as key_steps.h writes it
+#include "key_steps.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -19,36 +21,6 @@ void send(WORD key, bool up, bool extended) {
   SendInput(1, &input, sizeof input);
 }
 
-// Steps as the recorder tests write them: ! extended; + down, - up, *N N
-// presses and one release, xN N taps; KEY is Sh, Ct, Al, Tab, Ent, Spc, a
-// letter or digit, or a decimal key code.
-bool type(const char *step) {
-  const bool extended = *step == '!';
-  if (extended) ++step;
-  std::string name(step, std::strcspn(step + 1, "+-*x") + 1);
-  const std::string action = step + name.size();
-  static const std::pair<const char *, WORD> kNames[] = {{"Sh", VK_SHIFT},   {"Ct", VK_CONTROL},
-                                                         {"Al", VK_MENU},    {"Tab", VK_TAB},
-                                                         {"Ent", VK_RETURN}, {"Spc", VK_SPACE}};
-  WORD key = static_cast<WORD>(name.size() == 1 ? name[0] : std::atoi(name.c_str()));
-  for (const auto &[alias, code] : kNames)
-    if (name == alias) key = code;
-  if (!key) return false;
-  const int n = action.size() > 1 ? std::atoi(action.c_str() + 1) : 1;
-  if (action == "+" || action == "-") {
-    send(key, action == "-", extended);
-  } else if (!action.empty() && action[0] == '*') {
-    for (int i = 0; i < n; ++i) send(key, false, extended);
-    send(key, true, extended);
-  } else {
-    for (int i = 0; i < n; ++i) {
-      send(key, false, extended);
-      send(key, true, extended);
-    }
-  }
-  return true;
-}
-
 int typeInto(HWND window, int count, char **steps) {
   SetForegroundWindow(window);
   for (DWORD start = GetTickCount(); GetForegroundWindow() != window; Sleep(10)) {
@@ -59,7 +31,9 @@ int typeInto(HWND window, int count, char **steps) {
     }
   }
   for (int i = 0; i < count; ++i) {
-    if (!type(steps[i])) {
+    if (!tbtest::playKeyStep(steps[i], [](int key, bool up, bool extended) {
+          send(static_cast<WORD>(key), up, extended);
+        })) {
       std::fprintf(stderr, "typist: bad step '%s'\n", steps[i]);
       return 2;
     }
