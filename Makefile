@@ -5,12 +5,16 @@
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps native windows win32 win64 build test run bench fuzz format clean
+.PHONY: all deps deps-native native windows win32 win64 build test run bench fuzz format clean
 
 all: build
 
 deps:
 	@./scripts/install-deps.sh
+
+# What the native build alone needs (no Wine, no MinGW).
+deps-native:
+	@./scripts/install-deps.sh --native
 
 native:
 	cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug -DTAMBLE_SANITIZE=ON >/dev/null
@@ -34,7 +38,7 @@ test: deps
 	@$(MAKE) --no-print-directory build
 	@./scripts/run-tests.sh
 
-run: deps
+run: deps-native
 	@$(MAKE) --no-print-directory native
 	$(BUILD)/native/bin/tamblecli analyze resources/samples/demo.txt
 

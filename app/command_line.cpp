@@ -1,7 +1,7 @@
 #include "command_line.h"
 
+#include "language/ascii.h"
 #include "platform/lead_bytes.h"
-#include "text/ascii.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
-#include "execution_log.h"
 #include "execution_record.h"
+#include "executor/execution_log.h"
 #include "platform/sim_desktop.h"
 #include "trace_log.h"
 

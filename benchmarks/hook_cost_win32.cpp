@@ -3,7 +3,7 @@
 // without the hooks set as the main program sets them (the master window on
 // a thread of its own stands for the main program); the hook procedure is
 // also timed alone. Run it under Wine: make bench.
-#include "hooks_win32.h"
+#include "hook_install_win32.h"
 #include "tamblecore.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "ini_file_profile.h"
 
+#include "language/ascii.h"
 #include "platform/lead_bytes.h"
-#include "text/ascii.h"
 
 #include <cstdint>
 #include <fstream>

@@ -3,10 +3,10 @@
 // an error position outside the text, or a macro that analyses but does not
 // survive export and import unchanged. (A text that ends in a lone lead byte
 // is exempt: the line break that export appends becomes its trail byte.)
+#include "macro_text.h"
 #include "platform/lead_bytes.h"
 #include "platform/sim_desktop.h"
 #include "tamblecore.h"
-#include "text/key_text.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -221,10 +221,9 @@ typedef TB_LRESULT TB_LPARAM;
 // Hook procedures, with the system's calling convention. Install them with
 // the procedure from GetProcAddress of the loaded library (never through an
 // import thunk) and the library's module handle: KeyboardProc as
-// WH_KEYBOARD, CallWndProc as WH_CALLWNDPROC, GetMsgProc as WH_GETMESSAGE.
-// They forward notices to g_hWndMaster and never swallow a key.
+// WH_KEYBOARD, CallWndProc as WH_CALLWNDPROC. They forward notices to
+// g_hWndMaster, never swallow a key and never wait for the master window.
 TB_LRESULT __stdcall KeyboardProc(int code, TB_WPARAM wParam, TB_LPARAM lParam);
-TB_LRESULT __stdcall GetMsgProc(int code, TB_WPARAM wParam, TB_LPARAM lParam);
 TB_LRESULT __stdcall CallWndProc(int code, TB_WPARAM wParam, TB_LPARAM lParam);
 #endif
 
@@ -247,22 +246,20 @@ TB_DATA int g_nKeyStackLeng;           // size of the g_lpKeyStack block in byte
 // One instance for every process that has the library loaded, all 0 at
 // load: the hook procedures read them in the processes they run in.
 TB_DATA void *g_hKBHook;    // HHOOK of the WH_KEYBOARD hook, or null
-TB_DATA void *g_hGMHook;    // HHOOK of the WH_GETMESSAGE hook, or null
 TB_DATA void *g_hCWHook;    // HHOOK of the WH_CALLWNDPROC hook, or null
 TB_DATA void *g_hWndMaster; // HWND that receives every notice
 TB_DATA int g_bIgnoreKeys;  // non-zero: the keyboard hook forwards no keys
+// A library of one bitness cannot be loaded into programs of the other: on
+// 64-bit Windows the system runs the hook for them in the process that set
+// it, on the thread that set it, where the thread's own key state says
+// nothing of the typist's. These two let the procedures tell such calls.
+TB_DATA uint32_t g_dwHookProcess;  // id of the process that set the hooks
+TB_DATA int g_bOtherBitnessHooked; // non-zero: that process hears the keys and
+                                   // windows of those programs another way,
+                                   // so calls passed over for them are dropped
 
 #ifdef __cplusplus
 }
-
-namespace tb {
-class Platform;
-}
-
-// Replaces the system services the library uses (tools and tests install a
-// simulated desktop with it); null restores the real system. Returns the
-// previous services.
-extern "C" tb::Platform *TB_CALL TBSetPlatform(tb::Platform *platform);
 #endif
 
 #if defined(__cplusplus) && defined(_WIN32) && !defined(_WIN64)

@@ -1,6 +1,6 @@
 #include "sim_desktop.h"
 
-#include "text/ascii.h"
+#include "language/ascii.h"
 
 #include <algorithm>
 #include <cstdio>

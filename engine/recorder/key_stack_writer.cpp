@@ -1,4 +1,4 @@
-#include "key_stack_writer.h"
+#include "recorder/key_stack_writer.h"
 
 #include "out_of_memory.h"
 #include "platform/platform.h"

@@ -1,7 +1,7 @@
 // The recorder: key notices to key-language text. Characters are written as
 // themselves, named keys braced, modifiers as groups only when they were held
 // over other keys, and runs of one key as a count.
-#include "key_stack_writer.h"
+#include "recorder/key_stack_writer.h"
 
 #include "platform/platform.h"
 #include "tamblecore.h"

@@ -1,7 +1,7 @@
 // The commands that act on windows, processes, the clipboard and messages.
 #include "playback_test.h"
 
-#include "commands/commands.h"
+#include "executor/commands/commands.h"
 
 #include <string>
 

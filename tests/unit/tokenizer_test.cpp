@@ -1,7 +1,7 @@
 #include "sim_test.h"
 
+#include "language/tokenizer.h"
 #include "platform/lead_bytes.h"
-#include "tokenizer.h"
 
 #include <string>
 #include <vector>

@@ -47,7 +47,6 @@ TEST_F(DllTest, ExportsEveryNameUndecorated) {
   for (const char *name : {"TBAnalyzeSendKey",
                            "TBFreeKeyTable",
                            "TBDecodeTable",
-                           "TBSetPlatform",
                            "g_KeyTable",
                            "g_PadTable",
                            "g_PrvCmndTable",
@@ -59,15 +58,15 @@ TEST_F(DllTest, ExportsEveryNameUndecorated) {
                            "Initial_Record_Keyboard_Event",
                            "Record_Keyboard_Event",
                            "KeyboardProc",
-                           "GetMsgProc",
                            "CallWndProc",
                            "g_lpKeyStack",
                            "g_nKeyStackLeng",
                            "g_hKBHook",
-                           "g_hGMHook",
                            "g_hCWHook",
                            "g_hWndMaster",
-                           "g_bIgnoreKeys"})
+                           "g_bIgnoreKeys",
+                           "g_dwHookProcess",
+                           "g_bOtherBitnessHooked"})
     EXPECT_NE(GetProcAddress(module_, name), nullptr) << name;
   EXPECT_EQ(GetProcAddress(module_, "KeyboardProc@12"), nullptr) << "plain names only";
 }

@@ -62,17 +62,6 @@ TEST_F(HookProcsTest, TheKeyboardHookPostsKeysWithTheirState) {
   SetKeyboardState(keys);
 }
 
-TEST_F(HookProcsTest, TheGetMessageHookForwardsKeyMessagesOfWindows) {
-  HOOKPROC getMessage = proc("GetMsgProc");
-  MSG key{master_, WM_SYSKEYDOWN, VK_MENU, 0x20380001, 0, {}};
-  MSG windowless{nullptr, WM_KEYDOWN, 'X', 1, 0, {}};
-  MSG other{master_, WM_CHAR, 'x', 1, 0, {}};
-  shared<int>("g_bIgnoreKeys") = 1; // not looked at
-  for (MSG *m : {&key, &windowless, &other})
-    getMessage(HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(m));
-  EXPECT_EQ(notices(TB_MSG_KEY), (Notices{{VK_MENU, 0x20380001}}));
-}
-
 TEST_F(HookProcsTest, TheCallWindowHookTellsOfActivatedAndShownWindows) {
   HOOKPROC callWindow = proc("CallWndProc");
   HWND w = reinterpret_cast<HWND>(0x1230);

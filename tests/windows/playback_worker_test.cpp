@@ -52,14 +52,13 @@ private:
 class PlaybackWorker : public ::testing::Test {
 protected:
   void SetUp() override {
-    tb::Platform *library = TBSetPlatform(nullptr);
-    heap_ = std::make_unique<WatchedHeap>(*library);
-    TBSetPlatform(heap_.get());
+    heap_ = std::make_unique<WatchedHeap>(tb::defaultPlatform());
+    tb::setPlatform(heap_.get());
     record_ = std::make_unique<tb::ExecutionRecord>();
   }
   void TearDown() override {
     record_.reset();
-    TBSetPlatform(nullptr);
+    tb::setPlatform(nullptr);
   }
 
   // An analysed table; the blocks it consists of are remembered.

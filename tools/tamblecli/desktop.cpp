@@ -1,7 +1,5 @@
 #include "desktop.h"
 
-#include "tamblecore.h"
-
 namespace tbcli {
 
 DesktopSession::DesktopSession(const DesktopOptions &options) {
@@ -9,14 +7,11 @@ DesktopSession::DesktopSession(const DesktopOptions &options) {
   const tb::sim::KeyboardLayout *layout = tb::sim::layoutByName(options.layout);
   sim_ = std::make_unique<tb::sim::SimDesktop>(layout ? *layout : tb::sim::usLayout());
   sim_->setToggled(tb::vk::Capital, options.capsLock);
-  // The library keeps its own copy of the seam when it is a separate module.
-  TBSetPlatform(sim_.get());
   tb::setPlatform(sim_.get());
 }
 
 DesktopSession::~DesktopSession() {
   if (!sim_) return;
-  TBSetPlatform(nullptr);
   tb::setPlatform(nullptr);
 }
 

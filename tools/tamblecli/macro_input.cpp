@@ -2,7 +2,7 @@
 
 #include "commands.h"
 
-#include "text/key_text.h"
+#include "macro_text.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 #include "console_interrupt.h"
 #include "entry_format.h"
 
-#include "hooks_win32.h"
+#include "hook_install_win32.h"
 #include "recording_session.h"
 #include "tamblecore.h"
 
@@ -119,6 +119,8 @@ int recordFromKeyboard(const RecordOptions &options) {
                  GetLastError());
     status = 1;
   } else {
+    if (tb::otherBitnessHooks() == tb::OtherBitness::Missing)
+      std::fprintf(stderr, "tamblecli: programs of the other bitness are not recorded\n");
     std::fprintf(stderr, "tamblecli: recording\n");
     // The window the recording starts in, as if it had just been activated.
     windowNotice(recording);

@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "desktop.h"
 
-#include "text/key_text.h"
+#include "macro_text.h"
 
 #include <cstdio>
 

@@ -1,0 +1,111 @@
+#include "other_bitness_hooks_win32.h"
+
+#include "recorder/physical_key_state_win32.h"
+#include "tamblecore.h"
+
+#include <cstdint>
+
+namespace tb {
+namespace {
+
+HHOOK g_keyboard = nullptr;
+HWINEVENTHOOK g_foreground = nullptr;
+
+HWND master() { return static_cast<HWND>(g_hWndMaster); }
+
+// Both hooks run on one thread: the answer for the last window is kept, as
+// the window in front seldom changes between keys.
+struct BitnessCache {
+  HWND window = nullptr;
+  DWORD thread = 0;
+  bool other = false;
+} g_cache;
+
+bool ofOtherBitness(DWORD processId) {
+  const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (!process) return false;
+  BOOL wow64 = FALSE;
+  const bool known = IsWow64Process(process, &wow64) != FALSE;
+  CloseHandle(process);
+  if (!known) return false;
+#ifdef _WIN64
+  return wow64 != FALSE;
+#else
+  return wow64 == FALSE;
+#endif
+}
+
+// Whether a key went down and has not come up, as the low-level hook saw it.
+bool g_down[256];
+
+LRESULT CALLBACK lowLevelKeyboard(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && g_bIgnoreKeys == 0 && master()) {
+    const auto &key = *reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
+    const unsigned char vk = static_cast<unsigned char>(key.vkCode);
+    const bool up = (key.flags & LLKHF_UP) != 0;
+    if (isOtherBitnessWindow(GetForegroundWindow()))
+      PostMessageA(master(), TB_MSG_KEY, physicalKeyStateBits() << 16 | vk,
+                   keystrokeFlags(key, g_down[vk]));
+    g_down[vk] = !up;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK foregroundChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
+                                DWORD) {
+  if (object == OBJID_WINDOW && window && master() && isOtherBitnessWindow(window))
+    PostMessageA(master(), TB_MSG_WINDOW, reinterpret_cast<WPARAM>(window), 0);
+}
+
+} // namespace
+
+bool otherBitnessRuns() {
+#ifdef _WIN64
+  return true;
+#else
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
+bool isOtherBitnessWindow(HWND window) {
+  if (!window) return false;
+  DWORD processId = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &processId);
+  if (window != g_cache.window || thread != g_cache.thread)
+    g_cache = {window, thread, thread && ofOtherBitness(processId)};
+  return g_cache.other;
+}
+
+LPARAM keystrokeFlags(const KBDLLHOOKSTRUCT &key, bool wasDown) {
+  const bool up = (key.flags & LLKHF_UP) != 0;
+  std::uint32_t flags = 1 | (key.scanCode & 0xFF) << 16;
+  if (key.flags & LLKHF_EXTENDED) flags |= 1u << 24;
+  if (key.flags & LLKHF_ALTDOWN) flags |= 1u << 29;
+  if (wasDown || up) flags |= 1u << 30;
+  if (up) flags |= 1u << 31;
+  return static_cast<LPARAM>(flags);
+}
+
+bool setOtherBitnessHooks() {
+  g_cache = {};
+  for (bool &down : g_down) down = false;
+  g_keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, lowLevelKeyboard, GetModuleHandleA(nullptr), 0);
+  if (!g_keyboard) return false;
+  g_foreground = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                 foregroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
+  if (!g_foreground) {
+    removeOtherBitnessHooks();
+    return false;
+  }
+  return true;
+}
+
+void removeOtherBitnessHooks() {
+  if (g_foreground) UnhookWinEvent(g_foreground);
+  if (g_keyboard) UnhookWindowsHookEx(g_keyboard);
+  g_foreground = nullptr;
+  g_keyboard = nullptr;
+}
+
+} // namespace tb
