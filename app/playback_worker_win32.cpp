@@ -29,26 +29,33 @@ private:
 
 DWORD WINAPI playbackWorker(void *parameter) {
   std::unique_ptr<PlaybackOrder> order(static_cast<PlaybackOrder *>(parameter));
-  StepReporter reporter(order->notify);
-  const EventId stops[2] = {reinterpret_cast<EventId>(order->quitEvent),
-                            reinterpret_cast<EventId>(order->runStopEvent)};
-  PlaybackRun run;
-  run.table = order->table;
-  run.intervalMs = order->intervalMs;
-  run.stopEvents = stops;
-  run.stopEventCount = 2;
-  run.observer = &reporter;
-  const PlaybackEnd end = playKeyTable(run);
-  order->threads->remove(order->thread);
-  if (end == PlaybackEnd::TableEnded) postIfWindow(order->notify, kMsgTableEnded, 0, 0);
-  if (run.table) TBFreeKeyTable(run.table);
+  {
+    StepReporter reporter(order->notify);
+    const EventId stops[2] = {reinterpret_cast<EventId>(order->quitEvent),
+                              reinterpret_cast<EventId>(order->runStopEvent)};
+    PlaybackRun run;
+    run.table = order->table;
+    run.intervalMs = order->intervalMs;
+    run.stopEvents = stops;
+    run.stopEventCount = 2;
+    run.observer = &reporter;
+    const PlaybackEnd end = playKeyTable(run);
+    if (run.table) TBFreeKeyTable(run.table);
+    if (end == PlaybackEnd::TableEnded) postIfWindow(order->notify, kMsgTableEnded, 0, 0);
+  }
+  // The very last act: from here on a stopper no longer waits for us.
+  ThreadList *threads = order->threads;
+  const HANDLE self = order->thread;
+  order.reset();
+  threads->remove(self);
   return 0;
 }
 
 } // namespace
 
 bool Workers::startPlayback(HWND notify, ST_KEYENTRY *table, int intervalMs) {
-  if (runStopEvent_) stopPlayback(); // a run that was never stopped
+  if (!quitEvent_) return false;
+  if (runStopEvent_ || playing()) stopPlayback(); // a run that was never stopped
   runStopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (!runStopEvent_) return false;
   auto order = std::make_unique<PlaybackOrder>(
@@ -64,15 +71,19 @@ bool Workers::startPlayback(HWND notify, ST_KEYENTRY *table, int intervalMs) {
   }
   order->thread = thread;
   threads_.add(thread, ThreadList::kPlayback);
+  if (!resumeWorker(threads_, thread)) {
+    CloseHandle(runStopEvent_);
+    runStopEvent_ = nullptr;
+    return false;
+  }
   order.release();
-  ResumeThread(thread);
   return true;
 }
 
 void Workers::stopPlayback() {
-  std::vector<HANDLE> playing = threads_.copyHandles(ThreadList::kPlayback);
+  ThreadList::Snapshot playing = threads_.snapshot(ThreadList::kPlayback);
   if (runStopEvent_) SetEvent(runStopEvent_);
-  waitAndClose(playing);
+  threads_.waitFor(playing);
   if (runStopEvent_) CloseHandle(runStopEvent_);
   runStopEvent_ = nullptr;
 }

@@ -1,9 +1,14 @@
 #include "thread_list_win32.h"
 
+#include "sent_message_wait_win32.h"
+
 #include <algorithm>
 
 namespace tb {
 namespace {
+
+// How often a worker whose handle could not be copied is looked for.
+constexpr DWORD kListCheckMs = 10;
 
 class Locked {
 public:
@@ -39,17 +44,37 @@ void ThreadList::remove(HANDLE thread) {
   entries_.erase(found);
 }
 
-std::vector<HANDLE> ThreadList::copyHandles(std::uint32_t kind) {
+ThreadList::Snapshot ThreadList::snapshot(std::uint32_t kind) {
   Locked locked(lock_);
-  std::vector<HANDLE> copies;
+  Snapshot taken;
   for (const Entry &entry : entries_) {
     if (kind != 0 && entry.kind != kind) continue;
     HANDLE copy = nullptr;
     if (DuplicateHandle(GetCurrentProcess(), entry.thread, GetCurrentProcess(), &copy, SYNCHRONIZE,
                         FALSE, 0))
-      copies.push_back(copy);
+      taken.copies.push_back(copy);
+    else
+      taken.others.push_back(entry.thread);
   }
-  return copies;
+  return taken;
+}
+
+void ThreadList::waitFor(Snapshot &snapshot) {
+  for (HANDLE thread : snapshot.copies) {
+    waitHandlingSentMessages(&thread, 1, INFINITE);
+    CloseHandle(thread);
+  }
+  snapshot.copies.clear();
+  // Their entries go as their workers end.
+  for (HANDLE thread : snapshot.others)
+    while (contains(thread)) waitHandlingSentMessages(nullptr, 0, kListCheckMs);
+  snapshot.others.clear();
+}
+
+bool ThreadList::contains(HANDLE thread) {
+  Locked locked(lock_);
+  return std::any_of(entries_.begin(), entries_.end(),
+                     [thread](const Entry &entry) { return entry.thread == thread; });
 }
 
 std::size_t ThreadList::count(std::uint32_t kind) {
@@ -57,16 +82,6 @@ std::size_t ThreadList::count(std::uint32_t kind) {
   return static_cast<std::size_t>(
       std::count_if(entries_.begin(), entries_.end(),
                     [kind](const Entry &entry) { return kind == 0 || entry.kind == kind; }));
-}
-
-void waitAndClose(std::vector<HANDLE> &threads) {
-  // The system waits for at most 64 handles at a time.
-  for (std::size_t at = 0; at < threads.size(); at += MAXIMUM_WAIT_OBJECTS) {
-    DWORD n = static_cast<DWORD>(std::min<std::size_t>(threads.size() - at, MAXIMUM_WAIT_OBJECTS));
-    WaitForMultipleObjects(n, threads.data() + at, TRUE, INFINITE);
-  }
-  for (HANDLE thread : threads) CloseHandle(thread);
-  threads.clear();
 }
 
 } // namespace tb

@@ -6,6 +6,15 @@ void postIfWindow(HWND window, UINT message, WPARAM word, LPARAM value) {
   if (IsWindow(window)) PostMessageA(window, message, word, value);
 }
 
+bool resumeWorker(ThreadList &threads, HANDLE thread) {
+  if (ResumeThread(thread) != static_cast<DWORD>(-1)) return true;
+  // It never ran a line of its own: nothing it holds is in use.
+  TerminateThread(thread, 1);
+  WaitForSingleObject(thread, INFINITE);
+  threads.remove(thread);
+  return false;
+}
+
 Workers::Workers() : quitEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
 Workers::~Workers() {
@@ -15,9 +24,10 @@ Workers::~Workers() {
 }
 
 void Workers::stopAll() {
-  std::vector<HANDLE> running = threads_.copyHandles();
-  SetEvent(quitEvent_);
-  waitAndClose(running);
+  ThreadList::Snapshot running = threads_.snapshot();
+  if (quitEvent_) SetEvent(quitEvent_);
+  threads_.waitFor(running);
+  if (quitEvent_) ResetEvent(quitEvent_);
 }
 
 } // namespace tb

@@ -19,7 +19,7 @@ bool isMissing(const std::string &path, bool report);
 bool exists(const std::string &path, bool report);
 
 // Creates one folder (not its parents). True when it was created or
-// already existed.
+// already existed; a file of that name is a failure.
 bool createFolder(const std::string &path, bool report);
 
 // Shows the access-error message for a path with the system's last error

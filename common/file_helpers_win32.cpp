@@ -40,8 +40,9 @@ bool exists(const std::string &path, bool report) {
 
 bool createFolder(const std::string &path, bool report) {
   if (CreateDirectoryA(path.c_str(), nullptr)) return true;
-  DWORD code = GetLastError();
-  if (code == ERROR_ALREADY_EXISTS) return true;
+  const DWORD code = GetLastError();
+  // The system says "already exists" for a file of that name too.
+  if (code == ERROR_ALREADY_EXISTS && isFolder(path, false)) return true;
   if (report) reportAccessError(path, code);
   return false;
 }

@@ -3,16 +3,18 @@
 #ifndef TAMBLE_PROGRAM_START_WIN32_H
 #define TAMBLE_PROGRAM_START_WIN32_H
 
+#include "platform/platform.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace tb {
 
-// A new process from the command line alone (no separate program name), no
-// inherited handles, normal priority, the parent's environment and folder,
-// the default show state. 0 on success, else the system's error code.
-DWORD createProgramProcess(const std::string &commandLine, PROCESS_INFORMATION &started);
+// A new process from the command line alone, with the default show state
+// (the platform's one process start). 0 on success, else the system's
+// error code. The caller closes started.process.
+DWORD startProcess(const std::string &commandLine, StartedProcess &started);
 
 // Starts a program; on failure shows the file-error message for the command
 // line and answers null. The caller closes the process handle.

@@ -6,6 +6,7 @@
 #include "platform/lead_bytes.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -53,6 +54,9 @@ bool endsWithLetter(const std::string &word, char lower) {
   return !word.empty() && lowerAscii(word.back()) == lower;
 }
 
+// A hold time fills the 12 bits above a condition code.
+constexpr std::int32_t kMaxHold = 0xFFF;
+
 struct Condition {
   uint16_t kind = TB_COND_NONE;
   uint32_t value = 0;
@@ -87,7 +91,7 @@ bool readCondition(Tokenizer &tokens, bool isStart, Condition &out) {
     // The next token is always the hold time; anything else is consumed.
     tokens.next();
     if (tokens.isBareWord() && tokens.text().size() >= 2 && endsWithLetter(tokens.text(), 's'))
-      out.kind = static_cast<uint16_t>(out.kind + tokens.leadingNumber() * 16);
+      out.kind = static_cast<uint16_t>(out.kind + std::min(tokens.leadingNumber(), kMaxHold) * 16);
     return true;
   }
   return false;

@@ -107,9 +107,6 @@ public:
   virtual WindowId findWindow(const char *className, const char *title) = 0;
   // Top-level windows in z-order, until visit returns false.
   virtual void enumWindows(const std::function<bool(WindowId)> &visit) = 0;
-  // Child windows of a window, until visit returns false.
-  virtual void enumChildWindows(WindowId parent, const std::function<bool(WindowId)> &visit) = 0;
-  virtual bool isWindow(WindowId window) = 0;
   // Names as read into a 256-byte buffer (at most 255 bytes).
   virtual std::string className(WindowId window) = 0;
   virtual std::string windowText(WindowId window) = 0;
@@ -117,14 +114,14 @@ public:
   // window does not exist.
   virtual std::uint32_t windowThreadProcessId(WindowId window, std::uint32_t *processId) = 0;
   virtual WindowFrame windowFrame(WindowId window) = 0;
+  // The window that owns a top-level window (GW_OWNER); 0 for none.
+  virtual WindowId ownerWindow(WindowId window) = 0;
   virtual WindowId foregroundWindow() = 0;
   virtual bool setForegroundWindow(WindowId window) = 0;
   virtual std::uint32_t currentThreadId() = 0;
   virtual bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) = 0;
   virtual std::uint32_t foregroundLockTimeout() = 0;
   virtual void setForegroundLockTimeout(std::uint32_t milliseconds) = 0;
-  virtual bool postMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
-                           std::intptr_t lParam) = 0;
   virtual std::intptr_t sendMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) = 0;
 
@@ -136,18 +133,25 @@ public:
   virtual std::string systemMessage(std::uint32_t errorCode) = 0;
 
   // --- Processes
-  // CreateProcess of a command line (new process group, normal priority,
-  // the given show command); lastError() tells why it failed.
-  virtual bool createProcess(const char *commandLine, int showCommand, StartedProcess &started) = 0;
+  // CreateProcess of a command line alone: no inherited handles, normal
+  // priority, the caller's environment and folder, the given show command,
+  // in a process group of its own when asked. lastError() tells why it
+  // failed. The caller closes started.process.
+  virtual bool createProcess(const char *commandLine, int showCommand, bool newProcessGroup,
+                             StartedProcess &started) = 0;
   // Opens a process with the rights to wait for it; 0 on failure.
   virtual ProcessId openProcessForWait(std::uint32_t processId) = 0;
-  // WaitForInputIdle; returns its result (0 when ready).
+  // WaitForInputIdle: 0 once the process waits for input, else non-zero
+  // (time over, failure, or one of this thread's stop events signalled).
   virtual std::uint32_t waitForInputIdle(ProcessId process, std::uint32_t milliseconds) = 0;
   virtual void closeProcess(ProcessId process) = 0;
-  // Enables or disables SeDebugPrivilege in the process token; writes the
-  // system's diagnostics to standard error on failure (standard output may
-  // carry a tool's results) and returns false.
-  virtual bool adjustDebugPrivilege(bool enable) = 0;
+  // Enables SeDebugPrivilege in the process token, so that the processes of
+  // other users' windows can be waited for. True when this call enabled it;
+  // then disableDebugPrivilege() puts the token back as it was. A privilege
+  // that cannot be enabled (a standard user) is told on standard error once
+  // per process (standard output may carry a tool's results).
+  virtual bool enableDebugPrivilege() = 0;
+  virtual void disableDebugPrivilege() = 0;
 
   // --- Clipboard
   virtual bool openClipboard() = 0;
@@ -178,9 +182,14 @@ public:
   virtual void setEvent(EventId event) = 0;
   virtual void closeEvent(EventId event) = 0;
   // Waits until one of the events is signalled (its index) or the time is
-  // over (kWaitTimeout).
+  // over (kWaitTimeout). A wait that fails counts as the first event.
   virtual int waitForEvents(const EventId *events, std::size_t count,
                             std::uint32_t milliseconds) = 0;
+  // The events that stop what the calling thread does (a playback's stop
+  // events; none: count 0). While one is signalled, the thread's input-idle
+  // waits end within 100 ms and its message boxes close. The array must
+  // live until it is replaced.
+  virtual void setStopEvents(const EventId *events, std::size_t count) = 0;
   // A playback wants short waits honoured to the millisecond while it runs.
   virtual void beginPreciseTiming() = 0;
   virtual void endPreciseTiming() = 0;

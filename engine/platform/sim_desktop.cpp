@@ -220,16 +220,6 @@ void SimDesktop::enumWindows(const std::function<bool(WindowId)> &visit) {
     if (!visit(id)) return;
 }
 
-void SimDesktop::enumChildWindows(WindowId parent, const std::function<bool(WindowId)> &visit) {
-  std::vector<WindowId> children;
-  for (const SimWindow &w : windows_)
-    if (w.parent == parent) children.push_back(w.id);
-  for (WindowId id : children)
-    if (!visit(id)) return;
-}
-
-bool SimDesktop::isWindow(WindowId id) { return window(id) != nullptr; }
-
 std::string SimDesktop::className(WindowId id) {
   const SimWindow *w = window(id);
   return w ? w->className.substr(0, 255) : std::string();
@@ -256,6 +246,11 @@ WindowFrame SimDesktop::windowFrame(WindowId id) {
   return w ? w->frame : WindowFrame{};
 }
 
+WindowId SimDesktop::ownerWindow(WindowId id) {
+  const SimWindow *w = window(id);
+  return w ? w->owner : 0;
+}
+
 WindowId SimDesktop::foregroundWindow() { return foreground_; }
 
 bool SimDesktop::setForegroundWindow(WindowId id) {
@@ -275,13 +270,6 @@ std::uint32_t SimDesktop::foregroundLockTimeout() { return foregroundLockTimeout
 
 void SimDesktop::setForegroundLockTimeout(std::uint32_t milliseconds) {
   foregroundLockTimeout_ = milliseconds;
-}
-
-bool SimDesktop::postMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
-                             std::intptr_t lParam) {
-  posted_.push_back({window, message, wParam, lParam});
-  if (message == msg::Close) removeWindow(window);
-  return true;
 }
 
 std::intptr_t SimDesktop::sendMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
@@ -305,7 +293,8 @@ void SimDesktop::registerProgram(const std::string &fileName, const SimProgram &
   programs_[lower(fileName)] = program;
 }
 
-bool SimDesktop::createProcess(const char *commandLine, int showCommand, StartedProcess &started) {
+bool SimDesktop::createProcess(const char *commandLine, int showCommand, bool,
+                               StartedProcess &started) {
   const std::string file = programFileName(commandLine);
   auto known = programs_.find(file);
   if (known == programs_.end()) known = programs_.find(file + ".exe");
@@ -319,6 +308,8 @@ bool SimDesktop::createProcess(const char *commandLine, int showCommand, Started
   processes_.push_back({commandLine, showCommand, started.processId, tickCount()});
   if (known != programs_.end()) {
     const SimProgram program = known->second;
+    idleAt_[started.processId] =
+        program.idleDelayMs == SimProgram::kNever ? UINT64_MAX : clock_ + program.idleDelayMs;
     const std::uint32_t pid = started.processId, tid = started.threadId;
     at(clock_ + program.windowDelayMs, [this, program, pid, tid] {
       WindowId w = addWindow(program.windowClass, program.windowTitle, pid, tid);
@@ -337,14 +328,28 @@ ProcessId SimDesktop::openProcessForWait(std::uint32_t processId) {
   return processId;
 }
 
-std::uint32_t SimDesktop::waitForInputIdle(ProcessId, std::uint32_t) {
+std::uint32_t SimDesktop::waitForInputIdle(ProcessId process, std::uint32_t milliseconds) {
+  constexpr std::uint32_t kTimeout = 258; // WAIT_TIMEOUT
   ++inputIdleWaits_;
-  return 0;
+  debugPrivilegeDuringWait_ = debugPrivilege_;
+  const auto found = idleAt_.find(static_cast<std::uint32_t>(process));
+  if (found == idleAt_.end() || found->second <= clock_) return 0;
+  const std::uint64_t wait = std::min<std::uint64_t>(milliseconds, found->second - clock_);
+  if (waitForEvents(stopEvents_.data(), stopEvents_.size(), static_cast<std::uint32_t>(wait)) !=
+      kWaitTimeout)
+    return kTimeout;
+  return found->second <= clock_ ? 0 : kTimeout;
 }
 
 void SimDesktop::closeProcess(ProcessId) {}
 
-bool SimDesktop::adjustDebugPrivilege(bool) { return true; }
+bool SimDesktop::enableDebugPrivilege() {
+  if (!debugPrivilegeAvailable_ || debugPrivilege_) return false;
+  debugPrivilege_ = true;
+  return true;
+}
+
+void SimDesktop::disableDebugPrivilege() { debugPrivilege_ = false; }
 
 // --- Clipboard
 
@@ -458,6 +463,10 @@ int SimDesktop::waitForEvents(const EventId *events, std::size_t count,
   }
   clock_ = end;
   return kWaitTimeout;
+}
+
+void SimDesktop::setStopEvents(const EventId *events, std::size_t count) {
+  stopEvents_.assign(events, events + count);
 }
 
 void SimDesktop::advance(std::uint32_t milliseconds) { waitForEvents(nullptr, 0, milliseconds); }

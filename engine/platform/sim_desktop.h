@@ -44,6 +44,7 @@ struct SimWindow {
   std::uint32_t processId = 0;
   std::uint32_t threadId = 0;
   WindowId parent = 0;   // 0 for a top-level window
+  WindowId owner = 0;    // of a top-level window: the window it belongs to
   std::string typedText; // what the keyboard typed while it had the focus
   // A visible window with a title bar.
   WindowFrame frame{true, false, true, false, true, -30};
@@ -55,6 +56,9 @@ struct SimProgram {
   std::string windowClass;
   std::string windowTitle;
   std::uint32_t windowDelayMs = 0;
+  // From its start until it waits for input (kNever: never).
+  std::uint32_t idleDelayMs = 0;
+  static constexpr std::uint32_t kNever = 0xFFFFFFFF;
 };
 
 struct ProcessRecord {
@@ -109,6 +113,13 @@ public:
   void refuseOpenProcess(std::uint32_t error) { openProcessRefusal_ = error; }
   const std::vector<ProcessRecord> &startedProcesses() const { return processes_; }
   int inputIdleWaits() const { return inputIdleWaits_; }
+  // Whether the process token could enable SeDebugPrivilege, and whether it
+  // has it enabled.
+  void setDebugPrivilegeAvailable(bool available) { debugPrivilegeAvailable_ = available; }
+  void setDebugPrivilegeEnabled(bool enabled) { debugPrivilege_ = enabled; }
+  bool debugPrivilegeEnabled() const { return debugPrivilege_; }
+  // The privilege's state while the last input-idle wait ran.
+  bool debugPrivilegeDuringWait() const { return debugPrivilegeDuringWait_; }
 
   // Clipboard.
   void lockClipboard(bool locked) { clipboardLocked_ = locked; }
@@ -122,7 +133,6 @@ public:
   std::function<void(int exitCode)> onAbnormalExit;
 
   // Messages.
-  const std::vector<MessageRecord> &postedMessages() const { return posted_; }
   // Answers sent messages (the window procedure of simulated windows).
   std::function<std::intptr_t(const MessageRecord &)> onSendMessage;
 
@@ -154,30 +164,29 @@ public:
   void heapFree(void *block) override;
   WindowId findWindow(const char *className, const char *title) override;
   void enumWindows(const std::function<bool(WindowId)> &visit) override;
-  void enumChildWindows(WindowId parent, const std::function<bool(WindowId)> &visit) override;
-  bool isWindow(WindowId window) override;
   std::string className(WindowId window) override;
   std::string windowText(WindowId window) override;
   std::uint32_t windowThreadProcessId(WindowId window, std::uint32_t *processId) override;
   WindowFrame windowFrame(WindowId window) override;
+  WindowId ownerWindow(WindowId window) override;
   WindowId foregroundWindow() override;
   bool setForegroundWindow(WindowId window) override;
   std::uint32_t currentThreadId() override;
   bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) override;
   std::uint32_t foregroundLockTimeout() override;
   void setForegroundLockTimeout(std::uint32_t milliseconds) override;
-  bool postMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam) override;
   std::intptr_t sendMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
   bool isNtFamily() override;
   std::uint32_t lastError() override;
   std::string systemMessage(std::uint32_t errorCode) override;
-  bool createProcess(const char *commandLine, int showCommand, StartedProcess &started) override;
+  bool createProcess(const char *commandLine, int showCommand, bool newProcessGroup,
+                     StartedProcess &started) override;
   ProcessId openProcessForWait(std::uint32_t processId) override;
   std::uint32_t waitForInputIdle(ProcessId process, std::uint32_t milliseconds) override;
   void closeProcess(ProcessId process) override;
-  bool adjustDebugPrivilege(bool enable) override;
+  bool enableDebugPrivilege() override;
+  void disableDebugPrivilege() override;
   bool openClipboard() override;
   void emptyClipboard() override;
   void setClipboardText(const char *text) override;
@@ -194,6 +203,7 @@ public:
   void setEvent(EventId event) override;
   void closeEvent(EventId event) override;
   int waitForEvents(const EventId *events, std::size_t count, std::uint32_t milliseconds) override;
+  void setStopEvents(const EventId *events, std::size_t count) override;
   void beginPreciseTiming() override;
   void endPreciseTiming() override;
 
@@ -224,8 +234,13 @@ private:
   bool refuseUnknown_ = false;
   std::uint32_t openProcessRefusal_ = 0;
   std::vector<ProcessRecord> processes_;
+  std::map<std::uint32_t, std::uint64_t> idleAt_; // process id: clock when it waits for input
   std::uint32_t nextProcessId_ = 1000;
   int inputIdleWaits_ = 0;
+  bool debugPrivilegeAvailable_ = true;
+  bool debugPrivilege_ = false;
+  bool debugPrivilegeDuringWait_ = false;
+  std::vector<EventId> stopEvents_;
 
   bool clipboardLocked_ = false;
   bool clipboardOpen_ = false;
@@ -233,7 +248,6 @@ private:
 
   std::vector<MessageBoxRecord> messageBoxes_;
   int messageBoxAnswer_ = 1; // IDOK
-  std::vector<MessageRecord> posted_;
 
   bool ntFamily_ = true;
   std::uint32_t lastError_ = 0;

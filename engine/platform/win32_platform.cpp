@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <mmsystem.h>
@@ -45,6 +46,38 @@ void keepTimerResolutionWhenHidden() {
   set(GetCurrentProcess(), kProcessPowerThrottling, &state, sizeof state);
 }
 
+// How often a stoppable wait looks at its thread's stop events.
+constexpr DWORD kStopCheckMs = 50;
+
+struct StopEvents {
+  HANDLE handles[MAXIMUM_WAIT_OBJECTS];
+  std::size_t count = 0;
+  bool signalled() const {
+    return count && WaitForMultipleObjects(static_cast<DWORD>(count), handles, FALSE, 0) <
+                        WAIT_OBJECT_0 + count;
+  }
+};
+thread_local StopEvents t_stopEvents;
+
+BOOL CALLBACK endMessageBox(HWND window, LPARAM) {
+  char name[16];
+  if (GetClassNameA(window, name, sizeof name) && std::strcmp(name, "#32770") == 0)
+    EndDialog(window, IDCANCEL);
+  return TRUE;
+}
+
+void CALLBACK closeOnStop(HWND, UINT, UINT_PTR, DWORD) {
+  if (t_stopEvents.signalled()) EnumThreadWindows(GetCurrentThreadId(), endMessageBox, 0);
+}
+
+// A privilege that cannot be had is told once: a standard user would
+// otherwise see it at every wait for a window.
+void tellPrivilegeFailure(const char *call, DWORD error) {
+  static std::atomic<bool> told{false};
+  if (!told.exchange(true))
+    std::fprintf(stderr, "%s failed with %lu\n", call, static_cast<unsigned long>(error));
+}
+
 class Win32Platform final : public Platform {
 public:
   explicit Win32Platform(bool raiseTimerResolution) : raiseTimerResolution_(raiseTimerResolution) {}
@@ -85,13 +118,6 @@ public:
     EnumWindows(enumVisit, reinterpret_cast<LPARAM>(&context));
   }
 
-  void enumChildWindows(WindowId parent, const std::function<bool(WindowId)> &visit) override {
-    EnumContext context{&visit};
-    EnumChildWindows(asWindow(parent), enumVisit, reinterpret_cast<LPARAM>(&context));
-  }
-
-  bool isWindow(WindowId window) override { return IsWindow(asWindow(window)) != FALSE; }
-
   std::string className(WindowId window) override {
     char name[256];
     int n = GetClassNameA(asWindow(window), name, sizeof name);
@@ -128,6 +154,10 @@ public:
     return frame;
   }
 
+  WindowId ownerWindow(WindowId window) override {
+    return reinterpret_cast<WindowId>(GetWindow(asWindow(window), GW_OWNER));
+  }
+
   WindowId foregroundWindow() override { return reinterpret_cast<WindowId>(GetForegroundWindow()); }
 
   bool setForegroundWindow(WindowId window) override {
@@ -151,11 +181,6 @@ public:
                           reinterpret_cast<PVOID>(static_cast<std::uintptr_t>(milliseconds)), 0);
   }
 
-  bool postMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam) override {
-    return PostMessageA(asWindow(window), message, wParam, lParam) != FALSE;
-  }
-
   std::intptr_t sendMessage(WindowId window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) override {
     return SendMessageA(asWindow(window), message, wParam, lParam);
@@ -173,15 +198,16 @@ public:
     return std::string(text, n);
   }
 
-  bool createProcess(const char *commandLine, int showCommand, StartedProcess &started) override {
+  bool createProcess(const char *commandLine, int showCommand, bool newProcessGroup,
+                     StartedProcess &started) override {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info{};
     std::string line = commandLine; // CreateProcessA may write to its command line
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                        CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+    const DWORD flags = NORMAL_PRIORITY_CLASS | (newProcessGroup ? CREATE_NEW_PROCESS_GROUP : 0);
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr,
                         &startup, &info))
       return false;
     CloseHandle(info.hThread);
@@ -192,47 +218,73 @@ public:
   }
 
   ProcessId openProcessForWait(std::uint32_t processId) override {
-    // Only what WaitForInputIdle needs: full access is refused for elevated
-    // and protected processes whose windows still exist.
-    constexpr DWORD kQueryLimitedInformation = 0x1000;
-    return reinterpret_cast<ProcessId>(
-        OpenProcess(SYNCHRONIZE | kQueryLimitedInformation, TRUE, processId));
+    // Not full access, which elevated and protected processes refuse. Wine's
+    // WaitForInputIdle fails at once without the query right; Windows lets
+    // the limited one do for the processes that refuse it.
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, TRUE, processId);
+    if (!process)
+      process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, TRUE, processId);
+    return reinterpret_cast<ProcessId>(process);
   }
 
   std::uint32_t waitForInputIdle(ProcessId process, std::uint32_t milliseconds) override {
-    return WaitForInputIdle(asHandle(process), milliseconds);
+    const StopEvents &stops = t_stopEvents;
+    if (stops.count == 0) return WaitForInputIdle(asHandle(process), milliseconds);
+    // The system cannot wait for input idleness and an event at once.
+    const DWORD start = GetTickCount();
+    for (;;) {
+      const DWORD spent = GetTickCount() - start;
+      const DWORD left = milliseconds == INFINITE ? INFINITE
+                         : spent >= milliseconds  ? 0
+                                                  : milliseconds - spent;
+      const DWORD result =
+          WaitForInputIdle(asHandle(process), left < kStopCheckMs ? left : kStopCheckMs);
+      if (result != WAIT_TIMEOUT || left == 0 || stops.signalled()) return result;
+    }
   }
 
   void closeProcess(ProcessId process) override {
     if (process) CloseHandle(asHandle(process));
   }
 
-  bool adjustDebugPrivilege(bool enable) override {
+  bool enableDebugPrivilege() override {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-      std::fprintf(stderr, "OpenProcessToken failed with %lu\n", GetLastError());
+      tellPrivilegeFailure("OpenProcessToken", GetLastError());
       return false;
     }
-    bool ok = true;
-    if (enable) {
-      TOKEN_PRIVILEGES privileges{};
-      privileges.PrivilegeCount = 1;
-      privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-      if (!LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &privileges.Privileges[0].Luid)) {
-        std::fprintf(stderr, "LookupPrivilegeValue failed with %lu\n", GetLastError());
-        ok = false;
-      } else if (!AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr,
-                                        nullptr) ||
-                 GetLastError() != ERROR_SUCCESS) {
-        std::fprintf(stderr, "AdjustTokenPrivileges failed with %lu\n", GetLastError());
-        ok = false;
-      }
-    } else if (!AdjustTokenPrivileges(token, TRUE, nullptr, 0, nullptr, nullptr)) {
-      std::fprintf(stderr, "AdjustTokenPrivileges failed with %lu\n", GetLastError());
-      ok = false;
+    TOKEN_PRIVILEGES wanted{};
+    wanted.PrivilegeCount = 1;
+    wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    bool enabled = false;
+    if (!LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &wanted.Privileges[0].Luid)) {
+      tellPrivilegeFailure("LookupPrivilegeValue", GetLastError());
+    } else {
+      // The state before tells whether this call changed anything.
+      TOKEN_PRIVILEGES before{};
+      DWORD size = sizeof before;
+      const BOOL adjusted =
+          AdjustTokenPrivileges(token, FALSE, &wanted, sizeof wanted, &before, &size);
+      const DWORD error = GetLastError();
+      if (!adjusted || error != ERROR_SUCCESS)
+        tellPrivilegeFailure("AdjustTokenPrivileges", error);
+      else
+        enabled = before.PrivilegeCount == 1;
+      if (enabled) debugPrivilege_ = wanted.Privileges[0].Luid;
     }
     CloseHandle(token);
-    return ok;
+    return enabled;
+  }
+
+  void disableDebugPrivilege() override {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token)) return;
+    TOKEN_PRIVILEGES previous{};
+    previous.PrivilegeCount = 1;
+    previous.Privileges[0].Luid = debugPrivilege_;
+    previous.Privileges[0].Attributes = 0;
+    AdjustTokenPrivileges(token, FALSE, &previous, sizeof previous, nullptr, nullptr);
+    CloseHandle(token);
   }
 
   bool openClipboard() override { return OpenClipboard(nullptr) != FALSE; }
@@ -243,7 +295,12 @@ public:
     const std::size_t bytes = std::strlen(text) + 1;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes);
     if (!memory) return;
-    std::memcpy(GlobalLock(memory), text, bytes);
+    void *copy = GlobalLock(memory);
+    if (!copy) {
+      GlobalFree(memory);
+      return;
+    }
+    std::memcpy(copy, text, bytes);
     GlobalUnlock(memory);
     if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
   }
@@ -252,7 +309,12 @@ public:
 
   int messageBox(WindowId owner, const char *text, const char *caption,
                  std::uint32_t style) override {
-    return MessageBoxA(asWindow(owner), text, caption, style);
+    // On a thread with stop events, a timer of the box's own message loop
+    // closes it once one of them is signalled.
+    const UINT_PTR timer = t_stopEvents.count ? SetTimer(nullptr, 0, kStopCheckMs, closeOnStop) : 0;
+    const int answer = MessageBoxA(asWindow(owner), text, caption, style);
+    if (timer) KillTimer(nullptr, timer);
+    return answer;
   }
 
   [[noreturn]] void abnormalExit(int exitCode) override {
@@ -314,7 +376,16 @@ public:
     DWORD result = WaitForMultipleObjects(static_cast<DWORD>(count), handles, FALSE, milliseconds);
     if (result >= WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + count)
       return static_cast<int>(result - WAIT_OBJECT_0);
+    // Events that cannot be waited for cannot stop anything either: what
+    // waits on them ends rather than goes on unstoppable.
+    if (result == WAIT_FAILED) return 0;
     return kWaitTimeout;
+  }
+
+  void setStopEvents(const EventId *events, std::size_t count) override {
+    t_stopEvents.count = count < MAXIMUM_WAIT_OBJECTS ? count : MAXIMUM_WAIT_OBJECTS;
+    for (std::size_t i = 0; i < t_stopEvents.count; ++i)
+      t_stopEvents.handles[i] = asHandle(events[i]);
   }
 
   void beginPreciseTiming() override {
@@ -329,6 +400,7 @@ public:
 
 private:
   const bool raiseTimerResolution_;
+  LUID debugPrivilege_{};
   std::uint64_t lastIdle_ = 0;
   std::uint64_t lastTotal_ = 0;
 };

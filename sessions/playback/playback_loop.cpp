@@ -5,14 +5,20 @@
 namespace tb {
 namespace {
 
-// Short intervals are honoured to the millisecond for as long as a table
-// plays.
-class PreciseTiming {
+// For as long as a table plays: short intervals are honoured to the
+// millisecond, and the waits of its commands end when it is stopped.
+class PlayingThread {
 public:
-  PreciseTiming() { platform().beginPreciseTiming(); }
-  ~PreciseTiming() { platform().endPreciseTiming(); }
-  PreciseTiming(const PreciseTiming &) = delete;
-  PreciseTiming &operator=(const PreciseTiming &) = delete;
+  explicit PlayingThread(const PlaybackRun &run) {
+    platform().beginPreciseTiming();
+    platform().setStopEvents(run.stopEvents, run.stopEventCount);
+  }
+  ~PlayingThread() {
+    platform().setStopEvents(nullptr, 0);
+    platform().endPreciseTiming();
+  }
+  PlayingThread(const PlayingThread &) = delete;
+  PlayingThread &operator=(const PlayingThread &) = delete;
 };
 
 std::uint32_t asTimeout(int milliseconds) {
@@ -22,7 +28,7 @@ std::uint32_t asTimeout(int milliseconds) {
 } // namespace
 
 PlaybackEnd playKeyTable(PlaybackRun &run) {
-  PreciseTiming timing;
+  PlayingThread playing(run);
   Platform &services = platform();
   HeldKeys held;
   ST_EXECSTEP step{};

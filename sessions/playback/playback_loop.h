@@ -32,9 +32,10 @@ struct PlaybackRun {
 };
 
 // Plays run.table from its first entry; the first entry runs one interval
-// after the start. A playback that is stopped releases the keys it pressed
-// and has not released, most recent first; one that ends is left as the
-// table wrote it.
+// after the start. A stop event also ends the waits of its commands for a
+// program (Run WAIT, WaitForWindow) and closes its message boxes. A playback that is stopped
+// releases the keys it pressed and has not released, most recent first; one that ends is left as
+// the table wrote it.
 PlaybackEnd playKeyTable(PlaybackRun &run);
 
 } // namespace tb

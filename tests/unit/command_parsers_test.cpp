@@ -176,6 +176,16 @@ TEST_F(CommandTest, EventClauses) {
   e = reinterpret_cast<const ST_EVENT *>(first("<Event c start 80%u 0s at 10s>").data);
   EXPECT_EQ(e->atKind, TB_COND_SECONDS);
 
+  // Hold times fill the kind's upper 12 bits: longer ones stay at the most
+  // they can hold, however large the number.
+  for (const char *text : {"<Event h start 80%u 4095s>", "<Event h start 80%u 4096s>",
+                           "<Event h start 80%u 99999999999s>"}) {
+    e = reinterpret_cast<const ST_EVENT *>(first(text).data);
+    EXPECT_EQ(e->startKind, TB_COND_LOAD_ABOVE + 4095 * 16) << text;
+  }
+  e = reinterpret_cast<const ST_EVENT *>(first("<Event h start 1%l 2147483648s>").data);
+  EXPECT_EQ(e->startKind, TB_COND_LOAD_BELOW + 4095 * 16);
+
   // The last of a repeated clause counts; other tokens are skipped.
   e = reinterpret_cast<const ST_EVENT *>(first("<Event x junk start 1s start 2s>").data);
   EXPECT_EQ(e->startValue, 2u);

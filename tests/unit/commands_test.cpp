@@ -96,6 +96,22 @@ TEST_F(CommandsTest, WaitForWindowKeepsTryingWhileTheProcessCannotBeWaitedFor) {
                   "5\r\n|WaitForWindow|ウィンドウが見つかりません\nsystem message 5\r\n");
 }
 
+TEST_F(CommandsTest, WaitForWindowLeavesTheDebugPrivilegeAsItFoundIt) {
+  desktop.addWindow("Notepad", "n");
+  play("<WaitForWindow Notepad,\"\",1>"); // off before: on for the wait only
+  EXPECT_TRUE(desktop.debugPrivilegeDuringWait());
+  EXPECT_FALSE(desktop.debugPrivilegeEnabled());
+  desktop.setDebugPrivilegeEnabled(true); // on before: left on
+  play("<WaitForWindow Notepad,\"\",1>");
+  EXPECT_TRUE(desktop.debugPrivilegeEnabled());
+  desktop.setDebugPrivilegeEnabled(false); // a standard user's token: waited all the same
+  desktop.setDebugPrivilegeAvailable(false);
+  play("<WaitForWindow Notepad,\"\",1>");
+  EXPECT_FALSE(desktop.debugPrivilegeDuringWait());
+  EXPECT_FALSE(desktop.debugPrivilegeEnabled());
+  EXPECT_EQ(desktop.inputIdleWaits(), 3);
+}
+
 TEST_F(CommandsTest, RunStartsProgramsAndWaitsWhenAsked) {
   desktop.registerProgram("notepad.exe", {"Notepad", "untitled", 500});
   play("<Run \"notepad.exe\",WAIT><WaitForWindow Notepad,\"\",5><Active Notepad>hi");

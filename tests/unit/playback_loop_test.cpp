@@ -38,6 +38,23 @@ TEST_F(PlaybackLoopTest, StopDuringAWaitEndsAtOnce) {
   EXPECT_EQ(keys(), (Keys{"+65", "-65"}));
 }
 
+TEST_F(PlaybackLoopTest, StopCutsShortTheWaitsOfCommandsForAProgram) {
+  desktop.registerProgram("busy.exe", {"Busy", "b", 0, tb::sim::SimProgram::kNever});
+  // Each wait would last 30 s; the stop comes after 1 s.
+  for (const char *macro : {"<Run \"busy.exe\",WAIT>x", "<WaitForWindow Busy,\"\",60>x"}) {
+    const auto start = desktop.now();
+    EXPECT_EQ(play(macro, 300, 1000), tb::PlaybackEnd::Stopped) << macro;
+    EXPECT_EQ(desktop.now() - start, 1000u) << macro;
+  }
+  EXPECT_EQ(keys(), Keys{});
+  EXPECT_EQ(desktop.inputIdleWaits(), 2);
+  // A program that gets ready ends the wait by itself.
+  desktop.registerProgram("slow.exe", {"Slow", "s", 0, 400});
+  const auto start = desktop.now();
+  EXPECT_EQ(play("<Run \"slow.exe\",WAIT>", 300), tb::PlaybackEnd::TableEnded);
+  EXPECT_EQ(desktop.now() - start, 300u + 400 + 300);
+}
+
 TEST_F(PlaybackLoopTest, AStoppedPlaybackReleasesTheKeysItHolds) {
   // Ctrl group and a held Shift, stopped before their releases.
   EXPECT_EQ(play("^(a{LShift-down}<Wait 1000>b)", 300, 2500), tb::PlaybackEnd::Stopped);

@@ -76,6 +76,13 @@ TEST_F(FileHelpers, CreateFolderMakesOneLevelOnly) {
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.boxes()[0].text, tb::accessErrorText(twoLevels, ERROR_PATH_NOT_FOUND));
   EXPECT_FALSE(tb::isFolder(folder.path() + "a", false));
+
+  // A file where the folder should be is no folder.
+  const std::string file = folder.path() + "file";
+  apptest::writeFile(file, "x");
+  EXPECT_FALSE(tb::createFolder(file, true));
+  ASSERT_EQ(boxes.boxes().size(), 2u);
+  EXPECT_EQ(boxes.boxes()[1].text, tb::accessErrorText(file, ERROR_ALREADY_EXISTS));
 }
 
 TEST_F(FileHelpers, LongNameFormGivesTheStoredName) {

@@ -33,17 +33,13 @@ public:
   void enumWindows(const std::function<bool(tb::WindowId)> &visit) override {
     t_.enumWindows(visit);
   }
-  void enumChildWindows(tb::WindowId parent,
-                        const std::function<bool(tb::WindowId)> &visit) override {
-    t_.enumChildWindows(parent, visit);
-  }
-  bool isWindow(tb::WindowId window) override { return t_.isWindow(window); }
   std::string className(tb::WindowId window) override { return t_.className(window); }
   std::string windowText(tb::WindowId window) override { return t_.windowText(window); }
   std::uint32_t windowThreadProcessId(tb::WindowId window, std::uint32_t *pid) override {
     return t_.windowThreadProcessId(window, pid);
   }
   tb::WindowFrame windowFrame(tb::WindowId w) override { return t_.windowFrame(w); }
+  tb::WindowId ownerWindow(tb::WindowId w) override { return t_.ownerWindow(w); }
   tb::WindowId foregroundWindow() override { return t_.foregroundWindow(); }
   bool setForegroundWindow(tb::WindowId window) override { return t_.setForegroundWindow(window); }
   std::uint32_t currentThreadId() override { return t_.currentThreadId(); }
@@ -52,10 +48,6 @@ public:
   }
   std::uint32_t foregroundLockTimeout() override { return t_.foregroundLockTimeout(); }
   void setForegroundLockTimeout(std::uint32_t ms) override { t_.setForegroundLockTimeout(ms); }
-  bool postMessage(tb::WindowId window, std::uint32_t message, std::uintptr_t w,
-                   std::intptr_t l) override {
-    return t_.postMessage(window, message, w, l);
-  }
   std::intptr_t sendMessage(tb::WindowId window, std::uint32_t message, std::uintptr_t w,
                             std::intptr_t l) override {
     return t_.sendMessage(window, message, w, l);
@@ -63,8 +55,9 @@ public:
   bool isNtFamily() override { return t_.isNtFamily(); }
   std::uint32_t lastError() override { return t_.lastError(); }
   std::string systemMessage(std::uint32_t code) override { return t_.systemMessage(code); }
-  bool createProcess(const char *commandLine, int show, tb::StartedProcess &started) override {
-    return t_.createProcess(commandLine, show, started);
+  bool createProcess(const char *commandLine, int show, bool newGroup,
+                     tb::StartedProcess &started) override {
+    return t_.createProcess(commandLine, show, newGroup, started);
   }
   tb::ProcessId openProcessForWait(std::uint32_t pid) override {
     return t_.openProcessForWait(pid);
@@ -73,7 +66,8 @@ public:
     return t_.waitForInputIdle(process, ms);
   }
   void closeProcess(tb::ProcessId process) override { t_.closeProcess(process); }
-  bool adjustDebugPrivilege(bool enable) override { return t_.adjustDebugPrivilege(enable); }
+  bool enableDebugPrivilege() override { return t_.enableDebugPrivilege(); }
+  void disableDebugPrivilege() override { t_.disableDebugPrivilege(); }
   bool openClipboard() override { return t_.openClipboard(); }
   void emptyClipboard() override { t_.emptyClipboard(); }
   void setClipboardText(const char *text) override { t_.setClipboardText(text); }
@@ -96,6 +90,9 @@ public:
   void closeEvent(tb::EventId event) override { t_.closeEvent(event); }
   int waitForEvents(const tb::EventId *events, std::size_t count, std::uint32_t ms) override {
     return t_.waitForEvents(events, count, ms);
+  }
+  void setStopEvents(const tb::EventId *events, std::size_t count) override {
+    t_.setStopEvents(events, count);
   }
   void beginPreciseTiming() override { t_.beginPreciseTiming(); }
   void endPreciseTiming() override { t_.endPreciseTiming(); }

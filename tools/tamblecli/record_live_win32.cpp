@@ -89,7 +89,7 @@ void run(LiveRecording &recording, HANDLE interrupt, unsigned long seconds) {
       wait = seconds * 1000 - elapsed;
     }
     const DWORD woken = MsgWaitForMultipleObjects(1, &interrupt, FALSE, wait, QS_ALLINPUT);
-    if (woken == WAIT_OBJECT_0) break;
+    if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) break;
     MSG message;
     while (!recording.done && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&message);
@@ -113,8 +113,12 @@ int recordFromKeyboard(const RecordOptions &options) {
   recording.session.start("", options.untilKey);
 
   int status = kExitOk;
-  if (!recording.master ||
-      !tb::installRecordingHooks(reinterpret_cast<tb::WindowId>(recording.master))) {
+  const tb::EventId interrupt = services.createEvent(true);
+  if (!interrupt) {
+    std::fprintf(stderr, "tamblecli: no event to stop the recording with\n");
+    status = 1;
+  } else if (!recording.master ||
+             !tb::installRecordingHooks(reinterpret_cast<tb::WindowId>(recording.master))) {
     std::fprintf(stderr, "tamblecli: the keyboard hooks cannot be set (error %lu)\n",
                  GetLastError());
     status = 1;
@@ -125,12 +129,10 @@ int recordFromKeyboard(const RecordOptions &options) {
     // The window the recording starts in, as if it had just been activated.
     windowNotice(recording);
     std::fflush(stderr);
-    const tb::EventId interrupt = services.createEvent(true);
     {
       ConsoleInterrupt stopOnControlC(interrupt);
       run(recording, reinterpret_cast<HANDLE>(interrupt), options.seconds);
     }
-    services.closeEvent(interrupt);
     tb::removeRecordingHooks();
     if (recording.full) {
       std::fprintf(stderr, "tamblecli: the key stack cannot grow any more\n");
@@ -140,6 +142,7 @@ int recordFromKeyboard(const RecordOptions &options) {
     if (status == kExitOk) status = written;
   }
 
+  if (interrupt) services.closeEvent(interrupt);
   g_recording = nullptr;
   if (recording.master) DestroyWindow(recording.master);
   services.heapFree(g_lpKeyStack);

@@ -14,7 +14,8 @@ CommandResult run(ST_KEYENTRY &entry) {
   Platform &services = platform();
   setStatus(entry, 0);
   StartedProcess started;
-  if (!services.createProcess(reinterpret_cast<const char *>(entry.data), kShowDefault, started)) {
+  if (!services.createProcess(reinterpret_cast<const char *>(entry.data), kShowDefault, true,
+                              started)) {
     setStatus(entry, 1);
     setCommandLastError(services.lastError());
     return CommandResult::Failure;

@@ -30,9 +30,8 @@ WindowId findNamedWindow(const char *patterns, const ST_KEYENTRY &entry) {
 // that could not be done (0 when it was).
 void waitForWindowProcess(WindowId window) {
   Platform &services = platform();
-  const bool nt = services.isNtFamily();
   // Without the privilege the wait is still tried.
-  if (nt) services.adjustDebugPrivilege(true);
+  const bool enabled = services.isNtFamily() && services.enableDebugPrivilege();
   setCommandLastError(0);
   std::uint32_t processId = 0;
   if (!services.windowThreadProcessId(window, &processId) || !processId) {
@@ -45,7 +44,7 @@ void waitForWindowProcess(WindowId window) {
     const std::uint32_t error = services.lastError();
     setCommandLastError(error ? error : error::AccessDenied);
   }
-  if (nt) services.adjustDebugPrivilege(false);
+  if (enabled) services.disableDebugPrivilege();
 }
 
 } // namespace
