@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test suite of the three builds and fails when any suite failed.
-# The Windows suites run one at a time under Wine (scripts/wine-run.sh).
+# Runs every test suite of the three builds, then the fuzzers for a minute
+# (built here, with clang), and fails when any suite failed or a fuzzer found
+# something. The Windows suites run one at a time under Wine
+# (scripts/wine-run.sh).
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -21,6 +23,8 @@ run "win64 tests (Wine)" ctest --test-dir build/win64 --output-on-failure -j1
 
 # Leave no Wine processes behind.
 WINEPREFIX=${TAMBLE_WINEPREFIX:-$root/build/wineprefix} wineserver -k 2>/dev/null || true
+
+run "fuzzers (libFuzzer, 60 s)" ./scripts/run-fuzzers.sh 60
 
 if [ $status -eq 0 ]; then echo "== all tests passed"; else echo "== some tests FAILED"; fi
 exit $status
