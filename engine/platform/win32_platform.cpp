@@ -268,8 +268,9 @@ public:
       const DWORD error = GetLastError();
       if (!adjusted || error != ERROR_SUCCESS)
         tellPrivilegeFailure("AdjustTokenPrivileges", error);
-      else
-        enabled = before.PrivilegeCount == 1;
+      else // Windows lists only what changed, Wine what was asked for
+        enabled = before.PrivilegeCount == 1 &&
+                  (before.Privileges[0].Attributes & SE_PRIVILEGE_ENABLED) == 0;
       if (enabled) debugPrivilege_ = wanted.Privileges[0].Luid;
     }
     CloseHandle(token);

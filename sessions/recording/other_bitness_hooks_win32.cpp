@@ -38,14 +38,27 @@ bool ofOtherBitness(DWORD processId) {
 // Whether a key went down and has not come up, as the low-level hook saw it.
 bool g_down[256];
 
+// The window of the last window notice posted from here. Keys come in as
+// calls, activations as queued events: a key for a window not yet told of
+// is preceded by its notice, so the recording names the right window.
+HWND g_noticed = nullptr;
+
+void noticeWindow(HWND window) {
+  g_noticed = window;
+  PostMessageA(master(), TB_MSG_WINDOW, reinterpret_cast<WPARAM>(window), 0);
+}
+
 LRESULT CALLBACK lowLevelKeyboard(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && g_bIgnoreKeys == 0 && master()) {
     const auto &key = *reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
     const unsigned char vk = static_cast<unsigned char>(key.vkCode);
     const bool up = (key.flags & LLKHF_UP) != 0;
-    if (isOtherBitnessWindow(GetForegroundWindow()))
+    const HWND foreground = GetForegroundWindow();
+    if (isOtherBitnessWindow(foreground)) {
+      if (foreground != g_noticed) noticeWindow(foreground);
       PostMessageA(master(), TB_MSG_KEY, physicalKeyStateBits() << 16 | vk,
                    keystrokeFlags(key, g_down[vk]));
+    }
     g_down[vk] = !up;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -53,8 +66,11 @@ LRESULT CALLBACK lowLevelKeyboard(int code, WPARAM wParam, LPARAM lParam) {
 
 void CALLBACK foregroundChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
                                 DWORD) {
-  if (object == OBJID_WINDOW && window && master() && isOtherBitnessWindow(window))
-    PostMessageA(master(), TB_MSG_WINDOW, reinterpret_cast<WPARAM>(window), 0);
+  if (object != OBJID_WINDOW || !window || !master()) return;
+  if (isOtherBitnessWindow(window))
+    noticeWindow(window);
+  else
+    g_noticed = nullptr; // the library's hooks tell of this one
 }
 
 } // namespace
@@ -89,6 +105,7 @@ LPARAM keystrokeFlags(const KBDLLHOOKSTRUCT &key, bool wasDown) {
 
 bool setOtherBitnessHooks() {
   g_cache = {};
+  g_noticed = nullptr;
   for (bool &down : g_down) down = false;
   g_keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, lowLevelKeyboard, GetModuleHandleA(nullptr), 0);
   if (!g_keyboard) return false;

@@ -20,6 +20,8 @@ protected:
   void TearDown() override {
     shared<void *>("g_hWndMaster") = nullptr;
     shared<int>("g_bIgnoreKeys") = 0;
+    shared<uint32_t>("g_dwHookProcess") = 0;
+    shared<int>("g_bOtherBitnessHooked") = 0;
     DestroyWindow(master_);
     FreeLibrary(library_);
   }
@@ -62,25 +64,63 @@ TEST_F(HookProcsTest, TheKeyboardHookPostsKeysWithTheirState) {
   SetKeyboardState(keys);
 }
 
-TEST_F(HookProcsTest, TheCallWindowHookTellsOfActivatedAndShownWindows) {
+// As Windows calls a hook of this bitness for a program of the other one:
+// in the process that set it, on a thread that is not the typist's.
+TEST_F(HookProcsTest, KeysPassedOverFromTheOtherBitnessTakeTheKeyboardsState) {
+  shared<uint32_t>("g_dwHookProcess") = GetCurrentProcessId();
+  BYTE keys[256] = {}; // this thread's own state says Shift is up
+  SetKeyboardState(keys);
+  const auto shift = [](bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_SHIFT;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+  };
+  shift(false);
+  ASSERT_TRUE([] {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(10))
+      if (GetAsyncKeyState(VK_SHIFT) < 0) return true;
+    return false;
+  }()) << "Shift does not come down";
+  HOOKPROC keyboard = proc("KeyboardProc");
+  const auto passOver = [&] { std::thread([&] { keyboard(HC_ACTION, 'H', 0x230001); }).join(); };
+  passOver();
+  shared<int>("g_bOtherBitnessHooked") = 1; // heard another way: dropped
+  passOver();
+  shift(true);
+  EXPECT_EQ(notices(TB_MSG_KEY), (Notices{{(TB_KEYSTATE_SHIFT << 16) | 'H', 0x230001}}));
+}
+
+TEST_F(HookProcsTest, TheCallWindowHookTellsOfTopLevelWindowsOnly) {
   HOOKPROC callWindow = proc("CallWndProc");
+  HWND child = CreateWindowExA(0, "STATIC", "child", WS_CHILD, 0, 0, 0, 0, master_, nullptr,
+                               nullptr, nullptr);
+  ASSERT_NE(child, nullptr);
   HWND w = reinterpret_cast<HWND>(0x1230);
-  const auto call = [&](UINT message, WPARAM wParam) {
-    CWPSTRUCT c{0, wParam, message, w};
+  const auto call = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam = 0) {
+    CWPSTRUCT c{lParam, wParam, message, window};
     callWindow(HC_ACTION, 0, reinterpret_cast<LPARAM>(&c));
   };
-  call(WM_ACTIVATE, WA_ACTIVE);
-  call(WM_ACTIVATE, WA_INACTIVE);
-  call(WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1));
-  call(WM_SHOWWINDOW, FALSE);
-  call(WM_ACTIVATEAPP, FALSE);
-  call(WM_SIZE, 0);
-  const WPARAM id = reinterpret_cast<WPARAM>(w);
-  EXPECT_EQ(notices(TB_MSG_WINDOW), (Notices{{id, 0}, {id, 0}, {id, 0}, {id, 0}}));
+  CREATESTRUCTA topLevel{}, childWindow{};
+  topLevel.style = WS_OVERLAPPEDWINDOW;
+  childWindow.style = WS_CHILD | WS_VISIBLE;
+  call(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&topLevel));
+  call(child, WM_CREATE, 0, reinterpret_cast<LPARAM>(&childWindow));
+  call(w, WM_ACTIVATE, WA_ACTIVE);
+  call(w, WM_ACTIVATE, WA_INACTIVE);
+  call(w, WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1));
+  call(master_, WM_SHOWWINDOW, FALSE);
+  call(child, WM_SHOWWINDOW, TRUE);
+  call(w, WM_ACTIVATEAPP, FALSE);
+  call(w, WM_SIZE, 0);
+  const WPARAM id = reinterpret_cast<WPARAM>(w), master = reinterpret_cast<WPARAM>(master_);
+  EXPECT_EQ(notices(TB_MSG_WINDOW), (Notices{{id, 0}, {id, 0}, {id, 0}, {master, 0}, {id, 0}}));
+  DestroyWindow(child);
 }
 
 // A master window whose thread does not answer must not hold up a program
-// that creates a window: the notice gives up after its time-out.
+// that creates a window: the notice is posted.
 TEST_F(HookProcsTest, AWindowCreationDoesNotWaitForABusyMaster) {
   HANDLE busy = CreateEventA(nullptr, TRUE, FALSE, nullptr),
          release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -94,9 +134,11 @@ TEST_F(HookProcsTest, AWindowCreationDoesNotWaitForABusyMaster) {
   });
   WaitForSingleObject(busy, INFINITE);
   shared<void *>("g_hWndMaster") = stuck;
-  CWPSTRUCT created{0, 0, WM_CREATE, master_};
+  CREATESTRUCTA topLevel{};
+  topLevel.style = WS_OVERLAPPEDWINDOW;
+  CWPSTRUCT created{reinterpret_cast<LPARAM>(&topLevel), 0, WM_CREATE, master_};
   proc("CallWndProc")(HC_ACTION, 0, reinterpret_cast<LPARAM>(&created));
-  SetEvent(release); // reached only when the notice gave up
+  SetEvent(release); // reached only when the notice did not wait
   owner.join();
   CloseHandle(busy);
   CloseHandle(release);

@@ -26,19 +26,26 @@ public:
                         &pi))
       return;
     CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    WaitForInputIdle(process_, kPatienceMs);
-    tbtest::waitUntil(
-        [&] {
-          for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr));) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == GetProcessId(process_) && IsWindowVisible(w)) window = w;
-          }
-          return window != nullptr;
-        },
-        kPatienceMs);
-    edit = FindWindowExA(window, nullptr, "Edit", nullptr);
+    adopt(pi.hProcess);
+  }
+
+  // Started by a separate program that ends at once, as a user's shell
+  // starts it, in the given bitness.
+  struct Independent {
+    int bits;
+  };
+  explicit Notepad(Independent independent) {
+    const tbtest::ProgramResult r =
+        tbtest::runProgram("tamble_typist", {"notepad", std::to_string(independent.bits)});
+    if (r.exitCode != 0) return;
+    adopt(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE,
+                      std::stoul(r.out)));
+  }
+
+  // A 32-bit process on 64-bit Windows runs under WOW64.
+  bool isWow64() const {
+    BOOL wow64 = FALSE;
+    return process_ && IsWow64Process(process_, &wow64) && wow64;
   }
 
   ~Notepad() { close(); }
@@ -78,6 +85,23 @@ public:
   HWND edit = nullptr;
 
 private:
+  void adopt(HANDLE process) {
+    if (!process) return;
+    process_ = process;
+    WaitForInputIdle(process_, kPatienceMs);
+    tbtest::waitUntil(
+        [&] {
+          for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "Notepad", nullptr));) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == GetProcessId(process_) && IsWindowVisible(w)) window = w;
+          }
+          return window != nullptr;
+        },
+        kPatienceMs);
+    edit = FindWindowExA(window, nullptr, "Edit", nullptr);
+  }
+
   HANDLE process_ = nullptr;
 };
 
@@ -210,5 +234,39 @@ TEST(Recording, ThePauseAndTheWindowTypedInto) {
   EXPECT_EQ(r.out, "<Active \"Notepad\",\"" + typedInto.title() + "\">ac\n") << r.err;
   std::remove(file.c_str());
 }
+
+// Keys typed into a notepad that neither the test nor the recorder started,
+// of this bitness and of the other: each is recorded with its window, and
+// Shift+h gives H.
+class IndependentNotepad : public ::testing::TestWithParam<int> {};
+
+TEST_P(IndependentNotepad, TypingIsRecordedWithItsWindowAndShiftState) {
+  const int bits = GetParam();
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  if (sizeof(void *) == 4 && !wow64 && bits == 64) GTEST_SKIP() << "32-bit Windows";
+  Notepad notepad(Notepad::Independent{bits});
+  ASSERT_NE(notepad.edit, nullptr);
+  ASSERT_EQ(notepad.isWow64(), bits == 32) << "a notepad of the wanted bitness";
+  // Something else is in front when the recording starts: the activation
+  // by the typist must reach the recording.
+  SetForegroundWindow(GetDesktopWindow());
+  ASSERT_TRUE(
+      tbtest::waitUntil([] { return GetForegroundWindow() == GetDesktopWindow(); }, kPatienceMs));
+
+  Recorder recorder({"--until", "0x7B", "--seconds", "240"});
+  ASSERT_TRUE(recorder.waitForError("tamblecli: recording\n", kPatienceMs));
+  type(notepad, {"Sh+", "H", "Sh-", "I", "Spc", "Sh+", "T", "Sh-", "H", "E", "R", "E"});
+  ASSERT_TRUE(notepad.waitForText("Hi There")) << notepad.text();
+  type(notepad, {kStopKey});
+  const tbtest::ProgramResult r = recorder.finish(kPatienceMs);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "<Active \"Notepad\",\"" + notepad.title() + "\">Hi{ }There\n") << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bitness, IndependentNotepad, ::testing::Values(32, 64),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                           return "Notepad" + std::to_string(info.param);
+                         });
 
 } // namespace
