@@ -156,10 +156,12 @@ typedef struct tagCMDEXEINFO {
 
 // Analyses a key-language text into a new key table. On a syntax error
 // returns null and stores the 1-based byte position in *errorPos.
+// It empties the execution record's event list, which a playback reads:
+// callers never analyse while a playback runs (stop it and wait first).
 ST_KEYENTRY *TB_CALL TBAnalyzeSendKey(const char *text, int *errorPos);
 
 // Releases a key table and its data blocks (table may be null), and empties
-// the event list of the execution record.
+// the event list of the execution record (the same rule as for analysis).
 int TB_CALL TBFreeKeyTable(ST_KEYENTRY *table);
 
 // Writes the trace-log texts of one entry: opText needs 16 bytes, keyText

@@ -14,10 +14,10 @@ HWINEVENTHOOK g_foreground = nullptr;
 HWND master() { return static_cast<HWND>(g_hWndMaster); }
 
 // Both hooks run on one thread: the answer for the last window is kept, as
-// the window in front seldom changes between keys.
+// the window in front seldom changes between keys. (A window handle carries
+// a use count, so another window does not soon get the same one.)
 struct BitnessCache {
   HWND window = nullptr;
-  DWORD thread = 0;
   bool other = false;
 } g_cache;
 
@@ -86,10 +86,11 @@ bool otherBitnessRuns() {
 
 bool isOtherBitnessWindow(HWND window) {
   if (!window) return false;
-  DWORD processId = 0;
-  const DWORD thread = GetWindowThreadProcessId(window, &processId);
-  if (window != g_cache.window || thread != g_cache.thread)
-    g_cache = {window, thread, thread && ofOtherBitness(processId)};
+  if (window != g_cache.window) {
+    DWORD processId = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &processId);
+    g_cache = {window, thread && ofOtherBitness(processId)};
+  }
   return g_cache.other;
 }
 
