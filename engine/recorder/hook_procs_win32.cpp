@@ -45,16 +45,14 @@ extern "C" LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) 
   if (code == HC_ACTION && call && master()) {
     bool notice = false;
     switch (call->message) {
-    case WM_CREATE: {
-      const auto *create = reinterpret_cast<const CREATESTRUCTA *>(call->lParam);
-      notice = create && (create->style & WS_CHILD) == 0;
-      break;
-    }
-    case WM_ACTIVATE:
-      notice = LOWORD(call->wParam) == WA_ACTIVE || LOWORD(call->wParam) == WA_CLICKACTIVE;
-      break;
+    // The window's style, not the creation record: a call passed over from
+    // another process may carry pointers that mean nothing here.
+    case WM_CREATE:
     case WM_SHOWWINDOW:
       notice = isTopLevel(call->hwnd);
+      break;
+    case WM_ACTIVATE:
+      notice = LOWORD(call->wParam) == WA_ACTIVE || LOWORD(call->wParam) == WA_CLICKACTIVE;
       break;
     case WM_ACTIVATEAPP:
       notice = true;

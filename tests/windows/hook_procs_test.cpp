@@ -102,11 +102,11 @@ TEST_F(HookProcsTest, TheCallWindowHookTellsOfTopLevelWindowsOnly) {
     CWPSTRUCT c{lParam, wParam, message, window};
     callWindow(HC_ACTION, 0, reinterpret_cast<LPARAM>(&c));
   };
-  CREATESTRUCTA topLevel{}, childWindow{};
-  topLevel.style = WS_OVERLAPPEDWINDOW;
-  childWindow.style = WS_CHILD | WS_VISIBLE;
-  call(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&topLevel));
-  call(child, WM_CREATE, 0, reinterpret_cast<LPARAM>(&childWindow));
+  // The window's own style tells; the creation record is not looked at.
+  CREATESTRUCTA misleading{};
+  misleading.style = WS_CHILD;
+  call(master_, WM_CREATE, 0, reinterpret_cast<LPARAM>(&misleading));
+  call(child, WM_CREATE, 0);
   call(w, WM_ACTIVATE, WA_ACTIVE);
   call(w, WM_ACTIVATE, WA_INACTIVE);
   call(w, WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1));
@@ -115,7 +115,7 @@ TEST_F(HookProcsTest, TheCallWindowHookTellsOfTopLevelWindowsOnly) {
   call(w, WM_ACTIVATEAPP, FALSE);
   call(w, WM_SIZE, 0);
   const WPARAM id = reinterpret_cast<WPARAM>(w), master = reinterpret_cast<WPARAM>(master_);
-  EXPECT_EQ(notices(TB_MSG_WINDOW), (Notices{{id, 0}, {id, 0}, {id, 0}, {master, 0}, {id, 0}}));
+  EXPECT_EQ(notices(TB_MSG_WINDOW), (Notices{{master, 0}, {id, 0}, {id, 0}, {master, 0}, {id, 0}}));
   DestroyWindow(child);
 }
 
@@ -134,9 +134,7 @@ TEST_F(HookProcsTest, AWindowCreationDoesNotWaitForABusyMaster) {
   });
   WaitForSingleObject(busy, INFINITE);
   shared<void *>("g_hWndMaster") = stuck;
-  CREATESTRUCTA topLevel{};
-  topLevel.style = WS_OVERLAPPEDWINDOW;
-  CWPSTRUCT created{reinterpret_cast<LPARAM>(&topLevel), 0, WM_CREATE, master_};
+  CWPSTRUCT created{0, 0, WM_CREATE, master_};
   proc("CallWndProc")(HC_ACTION, 0, reinterpret_cast<LPARAM>(&created));
   SetEvent(release); // reached only when the notice did not wait
   owner.join();
