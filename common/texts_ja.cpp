@@ -1,4 +1,5 @@
-// Only Japanese texts here: this file is compiled with -fexec-charset=CP932.
+// Only Japanese texts here: the build compiles a copy with them in code page
+// 932 (tamble_cp932_sources).
 #include "texts_ja.h"
 
 namespace tb::texts {

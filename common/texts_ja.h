@@ -1,5 +1,5 @@
-// The Japanese texts of the shared helpers, in code page 932 (compiled from
-// texts_ja.cpp with the execution character set CP932).
+// The Japanese texts of the shared helpers, in code page 932 (the build
+// writes the UTF-8 texts of texts_ja.cpp as its byte escapes).
 #ifndef TAMBLE_TEXTS_JA_H
 #define TAMBLE_TEXTS_JA_H
 

@@ -1,5 +1,5 @@
 // The engine's Japanese texts, in the ANSI code page of Japanese Windows
-// (932). The definitions are compiled with that execution character set.
+// (932): the build writes the definitions' UTF-8 texts as its byte escapes.
 #ifndef TAMBLE_MESSAGES_JA_H
 #define TAMBLE_MESSAGES_JA_H
 
