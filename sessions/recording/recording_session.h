@@ -28,7 +28,11 @@ public:
 
   // The whole macro: the base text, the Active command, the recorded keys.
   std::string text() const;
+  // The base text with the Active command once it is written.
+  const std::string &base() const { return base_; }
   const WindowCapture &capture() const { return capture_; }
+  // The end key has come.
+  bool ended() const { return ended_; }
 
 private:
   std::string base_;
