@@ -1,0 +1,69 @@
+// Resource and command ids of Tamble.exe, shared by the code and the
+// resource script: plain #defines, so that windres reads them too.
+#ifndef TAMBLE_RESOURCE_IDS_H
+#define TAMBLE_RESOURCE_IDS_H
+
+// Main window: dialog template, program icon, folder icon, menu.
+#define IDD_MAIN 102
+#define IDI_MAIN 128
+#define IDI_FOLDER 158
+#define IDR_MAIN_MENU 148 // pop-up 0: context menu; pop-up 1: data folder
+
+// Child controls of the main window (created at run time).
+#define IDC_TOOL_BAR 0xE800
+#define IDC_MACRO_TEXT 333
+#define IDC_INDICATOR 334
+#define IDC_STATUS_BAR 0xE801
+
+// Tool-bar strip: 16 x 15 images, 24 bits, the background RGB(255, 0, 255)
+// is transparent. Images in this order: New, Open, Save, Save As,
+// Shortcut, Edit, Stop, Play, Record, Pause.
+#define IDB_TOOL_BAR 128
+#define TOOL_BAR_IMAGE_COUNT 10
+#define TOOL_BAR_MASK_RGB 0xFF00FF
+
+// Record/play indicator: digit places (12 x 20) and state pictures (36 x 13),
+// drawn on the indicator's black background.
+#define IDB_DIGIT_BLANK 130
+#define IDB_DIGIT_0 131 // "0" to "9" are 131 to 140
+#define IDB_RECORDING 142
+#define IDB_RECORDING_BLINK 143
+#define IDB_PLAYING 144
+#define IDB_PLAYING_BLINK 145
+#define IDB_DIGIT_E 146
+
+// Every bitmap above has a twice as large version, for 200 % scaling, at
+// its id plus this offset.
+#define IDB_DOUBLE_SIZE_OFFSET 100
+
+// Strings.
+#define IDS_HOOK_FAILED 102
+#define IDS_SYNTAX_ERROR 116
+#define IDS_SIZE_PANE 117 // also the id of the status bar's size pane
+#define IDS_KEY_STACK_FULL 118
+#define IDS_HOT_KEY_FAILED 123
+#define IDS_APP_TITLE 57344
+#define IDS_OPEN_TITLE 61440
+#define IDS_SAVE_AS_TITLE 61441
+#define IDS_UNTITLED 61443
+#define IDS_ASK_TO_SAVE 61699
+
+// Commands; each has a string "status-bar prompt\ntool tip" under its id.
+#define ID_FILE_NEW 57600
+#define ID_FILE_OPEN 57601
+#define ID_FILE_SAVE 57603
+#define ID_FILE_SAVE_AS 57604
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_PASTE 57637
+#define ID_HELP 57670
+#define ID_MACRO_PLAY 32771
+#define ID_MACRO_RECORD 32772
+#define ID_MACRO_STOP 32773
+#define ID_MACRO_PAUSE 32774
+#define ID_MACRO_EDIT 32781
+#define ID_SHORTCUT 32783
+#define ID_OPTIONS 32787
+#define ID_FOLDER_STANDARD 32789
+#define ID_FOLDER_CHANGE 32790
+
+#endif
