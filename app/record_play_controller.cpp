@@ -78,6 +78,9 @@ void RecordPlayController::record() {
   session_.start("",
                  hidden ? keyCodeOfHotKey(static_cast<std::uint32_t>(settings_.recordEndKey)) : 0);
   document_.followRecording(&g_lpKeyStack);
+  // The window in front now is where the keys go until another comes up
+  // (it may already be active, and then no notice tells of it).
+  session_.windowNotice(host_.masterWindow());
   host_.setHotKeysEnabled(false);
   if (settings_.autoBackup) host_.startBackupTimer();
 }

@@ -8,8 +8,9 @@
 #include "command_target.h"
 #include "window.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstddef>
 #include <string>

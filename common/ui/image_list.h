@@ -4,8 +4,9 @@
 #ifndef TAMBLE_UI_IMAGE_LIST_H
 #define TAMBLE_UI_IMAGE_LIST_H
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace tb::ui {
 

@@ -47,6 +47,9 @@
 #define IDS_SAVE_AS_TITLE 61441
 #define IDS_UNTITLED 61443
 #define IDS_ASK_TO_SAVE 61699
+#define IDS_OPEN_FAILED 61697
+#define IDS_SAVE_FAILED 61698
+#define IDS_UNEXPECTED_FORMAT 61728
 
 // Commands; each has a string "status-bar prompt\ntool tip" under its id.
 #define ID_FILE_NEW 57600

@@ -142,10 +142,12 @@ protected:
 
 TEST_F(ControllerTest, ARecordingGoesAfterTheTextWithTheWindowTypedInto) {
   open("ab");
+  desktop.setForeground(host.master);
   controller().record();
   EXPECT_EQ(controller().state(), RunState::Recording);
   EXPECT_EQ(host.hooksSet, 1);
   EXPECT_FALSE(host.hotKeys);
+  desktop.setForeground(notepad); // the user clicks into notepad
   controller().windowNotice();
   type("Sh+ H Sh- I");
   EXPECT_EQ(document.text(), "ab<Active \"Notepad\",\"memo - Notepad\">Hi");
@@ -163,8 +165,17 @@ TEST_F(ControllerTest, ARecordingGoesAfterTheTextWithTheWindowTypedInto) {
   EXPECT_EQ(std::string(g_lpKeyStack), "Hi");
 }
 
+TEST_F(ControllerTest, TheWindowInFrontAtTheStartNeedsNoNotice) {
+  open("");
+  controller().record(); // notepad in front, already active: no notice comes
+  type("A");
+  controller().stop();
+  EXPECT_EQ(document.text(), "<Active \"Notepad\",\"memo - Notepad\">a");
+}
+
 TEST_F(ControllerTest, WithoutAWindowCapturedNoActiveCommandAndThePauseRecordsNothing) {
   open("");
+  desktop.setForeground(host.master); // the window's own button was clicked
   controller().record();
   type("A");
   controller().pause();
@@ -179,6 +190,7 @@ TEST_F(ControllerTest, WithoutAWindowCapturedNoActiveCommandAndThePauseRecordsNo
 
 TEST_F(ControllerTest, TheRecordEndKeyOnlyWhenTheWindowIsOutOfReach) {
   settings.recordEndKey = 0x7B; // F12
+  desktop.setForeground(host.master);
   for (int mode : {0, 2, 3}) {
     settings.recordWindowMode = mode;
     open("");
