@@ -50,6 +50,7 @@ bench: deps
 	@$(MAKE) --no-print-directory windows
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_start_idle.exe
 
 fuzz: deps
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)
