@@ -51,6 +51,7 @@ bench: deps
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_start_idle.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_main_window_cycles.exe
 
 fuzz: deps
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)
