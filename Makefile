@@ -50,7 +50,7 @@ bench: deps
 	@$(MAKE) --no-print-directory windows
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
-	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_start_idle.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_startup.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_main_window_cycles.exe
 
 fuzz: deps

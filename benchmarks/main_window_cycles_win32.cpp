@@ -1,7 +1,9 @@
 // The main window in this process, driven from a second thread as the user
 // drives it: 100 recordings started and stopped, 100 playbacks started and
 // stopped in a long wait. Tells how long Stop takes and whether handles or
-// threads are left behind. Run it under Wine: make bench.
+// threads are left behind; then the processor time of 10 s of sitting idle
+// (with a macro shown) and the messages the bars got meanwhile. Run it
+// under Wine: make bench (Wine gives no processor times of another process).
 #include "command_ids.h"
 #include "main_app.h"
 #include "main_dialog_win32.h"
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr int kCycles = 100;
+constexpr DWORD kIdleMs = 10000;
 constexpr DWORD kPatienceMs = 30000;
 
 // The handles this process holds (Wine answers GetProcessHandleCount with 0).
@@ -110,8 +113,32 @@ void setClipboard(const std::string &text) {
   CloseClipboard();
 }
 
+double processorMs() {
+  FILETIME created, ended, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+  const auto count = [](const FILETIME &t) {
+    return static_cast<double>(static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) /
+           10000.0;
+  };
+  return count(kernel) + count(user);
+}
+
+// Messages of the controls' own kinds (WM_USER and up) sent to the bars.
+HWND g_bars[2];
+long g_barMessages = 0;
+
+LRESULT CALLBACK countBarMessages(int code, WPARAM wParam, LPARAM lParam) {
+  const auto *call = reinterpret_cast<const CWPSTRUCT *>(lParam);
+  if (code == HC_ACTION && call->message >= WM_USER &&
+      (call->hwnd == g_bars[0] || call->hwnd == g_bars[1]))
+    ++g_barMessages;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 struct Figures {
   std::vector<double> recordStops, playStops;
+  double idleCpuPercent = -1;
+  long idleBarMessages = -1;
   DWORD handlesBefore = 0, handlesAfter = 0;
   int threadsBefore = 0, threadsAfter = 0;
   bool failed = false;
@@ -136,6 +163,19 @@ void drive(HWND window, Figures &figures) {
     }
     figures.handlesAfter = handleCount();
     figures.threadsAfter = threadCount();
+    // Idle with the window open: posted messages to the bars are counted
+    // on the window's thread.
+    g_bars[0] = GetDlgItem(window, 0xE800);
+    g_bars[1] = GetDlgItem(window, 0xE801);
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, countBarMessages, nullptr,
+                                   GetWindowThreadProcessId(window, nullptr));
+    Sleep(500); // the last stop's idle pass
+    g_barMessages = 0;
+    const double before = processorMs();
+    Sleep(kIdleMs);
+    figures.idleCpuPercent = (processorMs() - before) * 100.0 / kIdleMs;
+    figures.idleBarMessages = g_barMessages;
+    if (hook) UnhookWindowsHookEx(hook);
   }
   PostMessageA(window, WM_CLOSE, 0, 0);
   driver.answerNo();
@@ -191,6 +231,8 @@ int main() {
   std::printf("Stop of a playback:  median %.1f ms, 90th percentile %.1f ms, max %.1f ms\n",
               percentile(f.playStops, 0.5), percentile(f.playStops, 0.9),
               percentile(f.playStops, 1));
+  std::printf("idle %lu s with the window open: %.2f %% of one core, %ld messages to the bars\n",
+              kIdleMs / 1000, f.idleCpuPercent, f.idleBarMessages);
   std::printf("handles %lu before, %lu after; threads %d before, %d after\n",
               static_cast<unsigned long>(f.handlesBefore),
               static_cast<unsigned long>(f.handlesAfter), f.threadsBefore, f.threadsAfter);

@@ -1,7 +1,6 @@
 // Tamble.exe against the smallest dialog program, both started the same way
-// in turns: the time from the start until the window is visible, and the
-// processor time the program then uses while it sits idle for 10 s.
-// Run it under Wine: make bench.
+// in turns: the time from the start until the window is visible. Run it
+// under Wine: make bench.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,7 +12,6 @@
 namespace {
 
 constexpr int kRounds = 7;
-constexpr DWORD kIdleMs = 10000;
 constexpr DWORD kPatienceMs = 60000;
 
 std::string folderOf(const std::string &path) {
@@ -46,22 +44,9 @@ BOOL CALLBACK visibleWindowOf(HWND window, LPARAM context) {
   return FALSE;
 }
 
-double processorMs(HANDLE process) {
-  FILETIME created, ended, kernel, user;
-  if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;
-  const auto count = [](const FILETIME &t) {
-    return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000.0;
-  };
-  return count(kernel) + count(user);
-}
-
-struct Run {
-  double startMs = -1;
-  double idleCpuPercent = -1;
-};
-
-// Starts the program, waits for its window, watches it idle, closes it.
-Run measure(const std::string &program, const std::string &folder, bool idle) {
+// Starts the program, waits for its window, closes it: the milliseconds
+// until the window was visible, or -1.
+double measure(const std::string &program, const std::string &folder) {
   std::string line = "\"" + program + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -69,28 +54,23 @@ Run measure(const std::string &program, const std::string &folder, bool idle) {
   const LONGLONG start = now();
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                       &startup, &started))
-    return {};
-  Run run;
+    return -1;
+  double startMs = -1;
   Search search{started.dwProcessId, nullptr};
   for (DWORD waited = 0; waited < kPatienceMs && !search.found; waited += 1) {
     EnumWindows(visibleWindowOf, reinterpret_cast<LPARAM>(&search));
     if (!search.found) Sleep(1);
   }
   if (search.found) {
-    run.startMs = millisecondsSince(start);
-    if (idle) {
-      WaitForInputIdle(started.hProcess, kPatienceMs); // done with starting
-      const double before = processorMs(started.hProcess);
-      Sleep(kIdleMs);
-      run.idleCpuPercent = (processorMs(started.hProcess) - before) * 100.0 / kIdleMs;
-    }
+    startMs = millisecondsSince(start);
+    WaitForInputIdle(started.hProcess, kPatienceMs); // done with starting
     PostMessageA(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(started.hProcess, kPatienceMs) != WAIT_OBJECT_0)
     TerminateProcess(started.hProcess, 1);
   CloseHandle(started.hThread);
   CloseHandle(started.hProcess);
-  return run;
+  return startMs;
 }
 
 double median(std::vector<double> values) {
@@ -115,29 +95,20 @@ int main() {
       << "[Com]\r\nIniVersion=11\r\nTopMost=0\r\nDataFolder=" << folder << "data\r\n";
 
   std::vector<double> tambleStart, minimalStart;
-  Run tambleIdle, minimalIdle;
   for (int round = 0; round < kRounds; ++round) {
-    const bool idle = round == kRounds / 2;
-    const Run minimal = measure(folder + "tamble_minimal_dialog.exe", folder, idle);
-    const Run tamble = measure(folder + "Tamble.exe", folder, idle);
-    if (minimal.startMs < 0 || tamble.startMs < 0) {
-      std::fprintf(stderr, "tamble_start_idle: a window did not come up\n");
+    const double minimal = measure(folder + "tamble_minimal_dialog.exe", folder);
+    const double tamble = measure(folder + "Tamble.exe", folder);
+    if (minimal < 0 || tamble < 0) {
+      std::fprintf(stderr, "tamble_startup: a window did not come up\n");
       return 1;
     }
-    minimalStart.push_back(minimal.startMs);
-    tambleStart.push_back(tamble.startMs);
-    if (idle) {
-      minimalIdle = minimal;
-      tambleIdle = tamble;
-    }
+    minimalStart.push_back(minimal);
+    tambleStart.push_back(tamble);
   }
   std::printf("%d-bit; medians of %d starts each, in turns\n", static_cast<int>(sizeof(void *) * 8),
               kRounds);
   std::printf("start to visible window: minimal dialog %.1f ms, Tamble %.1f ms, ratio %.2fx\n",
               median(minimalStart), median(tambleStart),
               median(tambleStart) / median(minimalStart));
-  std::printf(
-      "processor time idle over %lu s: minimal dialog %.2f %%, Tamble %.2f %% of one core\n",
-      kIdleMs / 1000, minimalIdle.idleCpuPercent, tambleIdle.idleCpuPercent);
   return 0;
 }
