@@ -502,6 +502,8 @@ void CMainDlg::writeBackup() {
 }
 
 void CMainDlg::emergencyEnd() {
+  if (ending_) return;
+  ending_ = true;
   removeRecordingHooks();
   if (!document_.empty()) writeMacroFile(backupFilePath(), document_.text());
 }

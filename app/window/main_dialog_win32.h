@@ -33,6 +33,9 @@ public:
 
   // The program's exit code once the window has closed.
   int exitCode() const { return exitCode_; }
+  // What the program keeps when it must end at once: the macro in the
+  // backup file, no hooks left set. Once.
+  void emergencyEnd();
   RecordPlayController &controller() { return controller_; }
 
 protected:
@@ -90,8 +93,6 @@ private:
   bool save();
   bool saveAs();
   void writeBackup();
-  // What the program keeps when it must end at once: the backup, no hooks.
-  void emergencyEnd();
 
   CMainApp &app_;
   MacroDocument document_;
@@ -112,6 +113,7 @@ private:
   std::string sizeText_; // what the size pane shows
   std::string caption_;  // what the caption shows
   bool backupTimer_ = false;
+  bool ending_ = false;
   int exitCode_ = 0;
   UINT taskbarCreated_ = 0;
 };

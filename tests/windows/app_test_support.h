@@ -21,6 +21,8 @@
 
 namespace apptest {
 
+using tb::ForwardingPlatform;
+
 constexpr DWORD kGenerousMs = 60000;
 
 // The system's services, except that message boxes are only recorded

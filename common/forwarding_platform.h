@@ -1,17 +1,17 @@
-// Services that pass every call on to other services; tests override what
-// they observe or replace.
-#ifndef TAMBLE_TESTS_FORWARDING_PLATFORM_H
-#define TAMBLE_TESTS_FORWARDING_PLATFORM_H
+// Services that pass every call on to other services; a program or a test
+// overrides what it observes or replaces.
+#ifndef TAMBLE_FORWARDING_PLATFORM_H
+#define TAMBLE_FORWARDING_PLATFORM_H
 
 #include "platform/platform.h"
 
 #include <cstdlib>
 
-namespace apptest {
+namespace tb {
 
-class ForwardingPlatform : public tb::Platform {
+class ForwardingPlatform : public Platform {
 public:
-  explicit ForwardingPlatform(tb::Platform &target) : t_(target) {}
+  explicit ForwardingPlatform(Platform &target) : t_(target) {}
 
   std::int16_t vkKeyScan(char ch) override { return t_.vkKeyScan(ch); }
   std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t type) override {
@@ -27,28 +27,26 @@ public:
     return t_.heapReAlloc(block, bytes);
   }
   void heapFree(void *block) override { t_.heapFree(block); }
-  tb::WindowId findWindow(const char *cls, const char *title) override {
+  WindowId findWindow(const char *cls, const char *title) override {
     return t_.findWindow(cls, title);
   }
-  void enumWindows(const std::function<bool(tb::WindowId)> &visit) override {
-    t_.enumWindows(visit);
-  }
-  std::string className(tb::WindowId window) override { return t_.className(window); }
-  std::string windowText(tb::WindowId window) override { return t_.windowText(window); }
-  std::uint32_t windowThreadProcessId(tb::WindowId window, std::uint32_t *pid) override {
+  void enumWindows(const std::function<bool(WindowId)> &visit) override { t_.enumWindows(visit); }
+  std::string className(WindowId window) override { return t_.className(window); }
+  std::string windowText(WindowId window) override { return t_.windowText(window); }
+  std::uint32_t windowThreadProcessId(WindowId window, std::uint32_t *pid) override {
     return t_.windowThreadProcessId(window, pid);
   }
-  tb::WindowFrame windowFrame(tb::WindowId w) override { return t_.windowFrame(w); }
-  tb::WindowId ownerWindow(tb::WindowId w) override { return t_.ownerWindow(w); }
-  tb::WindowId foregroundWindow() override { return t_.foregroundWindow(); }
-  bool setForegroundWindow(tb::WindowId window) override { return t_.setForegroundWindow(window); }
+  WindowFrame windowFrame(WindowId w) override { return t_.windowFrame(w); }
+  WindowId ownerWindow(WindowId w) override { return t_.ownerWindow(w); }
+  WindowId foregroundWindow() override { return t_.foregroundWindow(); }
+  bool setForegroundWindow(WindowId window) override { return t_.setForegroundWindow(window); }
   std::uint32_t currentThreadId() override { return t_.currentThreadId(); }
   bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) override {
     return t_.attachThreadInput(from, to, attach);
   }
   std::uint32_t foregroundLockTimeout() override { return t_.foregroundLockTimeout(); }
   void setForegroundLockTimeout(std::uint32_t ms) override { t_.setForegroundLockTimeout(ms); }
-  std::intptr_t sendMessage(tb::WindowId window, std::uint32_t message, std::uintptr_t w,
+  std::intptr_t sendMessage(WindowId window, std::uint32_t message, std::uintptr_t w,
                             std::intptr_t l) override {
     return t_.sendMessage(window, message, w, l);
   }
@@ -56,23 +54,21 @@ public:
   std::uint32_t lastError() override { return t_.lastError(); }
   std::string systemMessage(std::uint32_t code) override { return t_.systemMessage(code); }
   bool createProcess(const char *commandLine, int show, bool newGroup,
-                     tb::StartedProcess &started) override {
+                     StartedProcess &started) override {
     return t_.createProcess(commandLine, show, newGroup, started);
   }
-  tb::ProcessId openProcessForWait(std::uint32_t pid) override {
-    return t_.openProcessForWait(pid);
-  }
-  std::uint32_t waitForInputIdle(tb::ProcessId process, std::uint32_t ms) override {
+  ProcessId openProcessForWait(std::uint32_t pid) override { return t_.openProcessForWait(pid); }
+  std::uint32_t waitForInputIdle(ProcessId process, std::uint32_t ms) override {
     return t_.waitForInputIdle(process, ms);
   }
-  void closeProcess(tb::ProcessId process) override { t_.closeProcess(process); }
+  void closeProcess(ProcessId process) override { t_.closeProcess(process); }
   bool enableDebugPrivilege() override { return t_.enableDebugPrivilege(); }
   void disableDebugPrivilege() override { t_.disableDebugPrivilege(); }
   bool openClipboard() override { return t_.openClipboard(); }
   void emptyClipboard() override { t_.emptyClipboard(); }
   void setClipboardText(const char *text) override { t_.setClipboardText(text); }
   void closeClipboard() override { t_.closeClipboard(); }
-  int messageBox(tb::WindowId owner, const char *text, const char *caption,
+  int messageBox(WindowId owner, const char *text, const char *caption,
                  std::uint32_t style) override {
     return t_.messageBox(owner, text, caption, style);
   }
@@ -81,26 +77,26 @@ public:
     std::abort(); // abnormalExit does not return
   }
   std::uint32_t tickCount() override { return t_.tickCount(); }
-  tb::TimeOfDay localTime() override { return t_.localTime(); }
+  TimeOfDay localTime() override { return t_.localTime(); }
   std::string dateText() override { return t_.dateText(); }
   std::string timeText() override { return t_.timeText(); }
   int processorLoad() override { return t_.processorLoad(); }
-  tb::EventId createEvent(bool manualReset) override { return t_.createEvent(manualReset); }
-  void setEvent(tb::EventId event) override { t_.setEvent(event); }
-  void closeEvent(tb::EventId event) override { t_.closeEvent(event); }
-  int waitForEvents(const tb::EventId *events, std::size_t count, std::uint32_t ms) override {
+  EventId createEvent(bool manualReset) override { return t_.createEvent(manualReset); }
+  void setEvent(EventId event) override { t_.setEvent(event); }
+  void closeEvent(EventId event) override { t_.closeEvent(event); }
+  int waitForEvents(const EventId *events, std::size_t count, std::uint32_t ms) override {
     return t_.waitForEvents(events, count, ms);
   }
-  void setStopEvents(const tb::EventId *events, std::size_t count) override {
+  void setStopEvents(const EventId *events, std::size_t count) override {
     t_.setStopEvents(events, count);
   }
   void beginPreciseTiming() override { t_.beginPreciseTiming(); }
   void endPreciseTiming() override { t_.endPreciseTiming(); }
 
 private:
-  tb::Platform &t_;
+  Platform &t_;
 };
 
-} // namespace apptest
+} // namespace tb
 
 #endif
