@@ -1,5 +1,6 @@
 # Tamble: the commands a developer types. CMake does the building.
-#   make run    analyse the sample macro with the native tamblecli
+#   make run    build the Windows programs and start Tamble.exe under Wine
+#               (a demonstration with pictures when there is no display)
 #   make test   build everything and run every test (native and under Wine)
 
 JOBS ?= $(shell nproc)
@@ -38,9 +39,9 @@ test: deps
 	@$(MAKE) --no-print-directory build
 	@./scripts/run-tests.sh
 
-run: deps-native
-	@$(MAKE) --no-print-directory native
-	$(BUILD)/native/bin/tamblecli analyze resources/samples/demo.txt
+run: deps
+	@$(MAKE) --no-print-directory windows
+	./scripts/run-tamble.sh
 
 bench: deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DTAMBLE_TESTS=OFF \

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages what the build and the tests need.
 # Safe to run again: it only installs what is missing.
-#   install-deps.sh            everything: native, Windows (MinGW), Wine, fuzzing
-#   install-deps.sh --native   the native build, its tests and `make run` only
+#   install-deps.sh            everything: native, Windows (MinGW), Wine, fuzzing,
+#                              and what `make run` shows Tamble with
+#   install-deps.sh --native   the native build and its tests only
 set -euo pipefail
 
 native_only=0
@@ -37,7 +38,10 @@ fi
 pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format)
 if [ $native_only -eq 0 ]; then
   pkgs+=(mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-         wine wine64 wine32:i386 xvfb xauth locales clang)
+         wine wine64 wine32:i386 xvfb xauth locales clang
+         # make run: Wine's own fonts, a Japanese UI font, the display
+         # check, PNG pictures.
+         fonts-wine fonts-ipafont-gothic x11-utils imagemagick)
 
   # libFuzzer and the sanitizer runtimes come with the compiler runtime of
   # the clang that `clang` stands for (clang-N: libclang-rt-N-dev).
