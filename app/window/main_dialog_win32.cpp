@@ -118,14 +118,17 @@ void CMainDlg::createControls() {
   toolBar_.AutoSize();
   AddCommandBar(toolBar_);
 
-  statusBar_.Create(Hwnd(), IDC_STATUS_BAR, WS_VISIBLE);
+  // The bar's own grip: it covers the corner where the dialog draws its own.
+  statusBar_.Create(Hwnd(), IDC_STATUS_BAR, WS_VISIBLE | SBARS_SIZEGRIP);
+  ShowSizeGrip(false);
   const HDC dc = GetDC(statusBar_);
   const HGDIOBJ oldFont = SelectObject(dc, statusBar_.GetFont());
   statusPanes_ = statusPanes({0, IDS_SIZE_PANE}, GetSystemMetrics(SM_CXSCREEN), [dc](int id) {
     const std::string text = ui::loadString(static_cast<UINT>(id));
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return static_cast<int>(size.cx) + 8; // the pane's borders
+    // The pane's borders and margins, and the grip in the last pane.
+    return static_cast<int>(size.cx) + 12 + GetSystemMetrics(SM_CXVSCROLL);
   });
   SelectObject(dc, oldFont);
   ReleaseDC(statusBar_, dc);
