@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+constexpr int kRounds = 21;
 constexpr DWORD kPatienceMs = 60000;
 
 std::string folderOf(const std::string &path) {

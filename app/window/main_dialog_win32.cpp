@@ -10,6 +10,7 @@
 #include "message_box.h"
 #include "program_start_win32.h"
 #include "resource_ids.h"
+#include "system_function_win32.h"
 #include "ui/application.h"
 #include "ui/resource_string.h"
 #include "window_placement_win32.h"
@@ -488,7 +489,9 @@ bool CMainDlg::saveAs() {
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   const std::string title = ui::loadString(IDS_SAVE_AS_TITLE);
   dialog.lpstrTitle = title.c_str();
-  if (!GetSaveFileNameA(&dialog)) return false;
+  using SaveDialog = BOOL(WINAPI *)(LPOPENFILENAMEA);
+  static const SaveDialog save = systemFunction<SaveDialog>("comdlg32.dll", "GetSaveFileNameA");
+  if (!save || !save(&dialog)) return false;
   const std::string text = document_.text();
   if (DWORD error = writeMacroFile(path, text)) {
     reportFileError(error, path, Hwnd());

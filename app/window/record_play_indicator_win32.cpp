@@ -2,8 +2,6 @@
 
 #include "resource_ids.h"
 
-#include <vector>
-
 namespace tb {
 namespace {
 
@@ -17,20 +15,14 @@ IndicatorLayout layoutOf(HWND window, int dpi) {
 
 } // namespace
 
-void RecordPlayIndicator::onCreate() {
-  loadPictures();
-  SetTimer(hwnd(), kTimerId, kTickMs, nullptr);
-}
+void RecordPlayIndicator::onCreate() { SetTimer(hwnd(), kTimerId, kTickMs, nullptr); }
 
 void RecordPlayIndicator::onDestroy() {
   KillTimer(hwnd(), kTimerId);
   freePictures();
 }
 
-void RecordPlayIndicator::onDpiChanged() {
-  freePictures();
-  loadPictures();
-}
+void RecordPlayIndicator::onDpiChanged() { freePictures(); }
 
 bool RecordPlayIndicator::onMessage(UINT message, WPARAM word, LPARAM, LRESULT &result) {
   if (message != WM_TIMER || word != kTimerId) return false;
@@ -47,15 +39,14 @@ void RecordPlayIndicator::repaint(IndicatorDisplay::Repaint what) {
   invalidate(&area);
 }
 
-void RecordPlayIndicator::loadPictures() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  std::vector<int> ids{IDB_DIGIT_BLANK,     IDB_DIGIT_E, IDB_RECORDING,
-                       IDB_RECORDING_BLINK, IDB_PLAYING, IDB_PLAYING_BLINK};
-  for (int digit = 0; digit < 10; ++digit) ids.push_back(IDB_DIGIT_0 + digit);
-  for (const int id : ids) {
-    const int resource = pictureForDpi(id, dpi());
-    if (HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(resource))) pictures_[id] = bitmap;
-  }
+// Loaded when first shown: a start shows three of the sixteen.
+HBITMAP RecordPlayIndicator::picture(int bitmapId) {
+  const auto found = pictures_.find(bitmapId);
+  if (found != pictures_.end()) return found->second;
+  const int resource = pictureForDpi(bitmapId, dpi());
+  HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource));
+  if (bitmap) pictures_[bitmapId] = bitmap;
+  return bitmap;
 }
 
 void RecordPlayIndicator::freePictures() {
@@ -64,12 +55,11 @@ void RecordPlayIndicator::freePictures() {
 }
 
 void RecordPlayIndicator::drawPicture(HDC dc, int bitmapId, const PixelRect &place) {
-  const auto found = pictures_.find(bitmapId);
-  if (found == pictures_.end()) return;
+  HBITMAP bitmap = picture(bitmapId);
   BITMAP info;
-  if (!GetObjectA(found->second, sizeof info, &info)) return;
+  if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
   HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, found->second);
+  HGDIOBJ old = SelectObject(source, bitmap);
   const int width = place.right - place.left, height = place.bottom - place.top;
   if (width == info.bmWidth && height == info.bmHeight) {
     BitBlt(dc, place.left, place.top, width, height, source, 0, 0, SRCCOPY);

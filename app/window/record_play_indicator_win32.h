@@ -36,7 +36,7 @@ protected:
 
 private:
   void repaint(IndicatorDisplay::Repaint what);
-  void loadPictures();
+  HBITMAP picture(int bitmapId);
   void freePictures();
   void drawPicture(HDC dc, int bitmapId, const PixelRect &place);
 

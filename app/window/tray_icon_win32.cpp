@@ -1,6 +1,7 @@
 #include "tray_icon_win32.h"
 
 #include "resource_ids.h"
+#include "system_function_win32.h"
 
 #include <shellapi.h>
 
@@ -50,7 +51,10 @@ bool TrayIcon::notify(DWORD action) {
     data.hIcon = icon_;
     LoadStringA(GetModuleHandleA(nullptr), IDS_APP_TITLE, data.szTip, sizeof data.szTip);
   }
-  return Shell_NotifyIconA(action, &data) != FALSE;
+  // Only the tray mode uses the shell: it is not loaded at every start.
+  using Notify = BOOL(WINAPI *)(DWORD, PNOTIFYICONDATAA);
+  static const Notify notifyIcon = systemFunction<Notify>("shell32.dll", "Shell_NotifyIconA");
+  return notifyIcon && notifyIcon(action, &data) != FALSE;
 }
 
 } // namespace tb

@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <mmsystem.h>
 
 namespace tb {
 namespace {
@@ -45,6 +44,40 @@ void keepTimerResolutionWhenHidden() {
   PowerThrottlingState state{1, kIgnoreTimerResolution, 0};
   set(GetCurrentProcess(), kProcessPowerThrottling, &state, sizeof state);
 }
+
+// The multimedia timer library is loaded when first needed, not with the
+// library: it brings the audio codec manager along, which every program
+// that records or shows a window would pay for at its start.
+class MultimediaTimer {
+public:
+  static const MultimediaTimer &get() {
+    static const MultimediaTimer timer;
+    return timer;
+  }
+  DWORD time() const { return time_ ? time_() : GetTickCount(); }
+  void beginPeriod() const {
+    if (beginPeriod_) beginPeriod_(1);
+  }
+  void endPeriod() const {
+    if (endPeriod_) endPeriod_(1);
+  }
+
+private:
+  using TimeFunction = DWORD(WINAPI *)();
+  using PeriodFunction = UINT(WINAPI *)(UINT);
+  MultimediaTimer() : library_(LoadLibraryA("winmm.dll")) {
+    time_ = function<TimeFunction>("timeGetTime");
+    beginPeriod_ = function<PeriodFunction>("timeBeginPeriod");
+    endPeriod_ = function<PeriodFunction>("timeEndPeriod");
+  }
+  template <typename F> F function(const char *name) const {
+    return library_ ? reinterpret_cast<F>(reinterpret_cast<void *>(GetProcAddress(library_, name)))
+                    : nullptr;
+  }
+  HMODULE library_;
+  TimeFunction time_ = nullptr;
+  PeriodFunction beginPeriod_ = nullptr, endPeriod_ = nullptr;
+};
 
 // How often a stoppable wait looks at its thread's stop events.
 constexpr DWORD kStopCheckMs = 50;
@@ -324,7 +357,7 @@ public:
 
   // timeGetTime keeps GetTickCount's meaning and is accurate to the
   // millisecond while a playback has raised the timer resolution.
-  std::uint32_t tickCount() override { return timeGetTime(); }
+  std::uint32_t tickCount() override { return MultimediaTimer::get().time(); }
 
   TimeOfDay localTime() override {
     SYSTEMTIME now;
@@ -392,11 +425,11 @@ public:
   void beginPreciseTiming() override {
     if (!raiseTimerResolution_) return;
     keepTimerResolutionWhenHidden();
-    timeBeginPeriod(1);
+    MultimediaTimer::get().beginPeriod();
   }
 
   void endPreciseTiming() override {
-    if (raiseTimerResolution_) timeEndPeriod(1);
+    if (raiseTimerResolution_) MultimediaTimer::get().endPeriod();
   }
 
 private:
