@@ -124,4 +124,42 @@ TEST(MainWindowPlaying, AnAnalysisErrorNamesItsPositionAndTheKeyThere) {
   EXPECT_EQ(tamble.close(), 0);
 }
 
+// The trace logs written in the program's temporary folder.
+std::vector<std::string> traceLogs(const TambleFolder &folder) {
+  std::vector<std::string> logs;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder.tempFolder() + "~tb*.log").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return logs;
+  do logs.push_back(folder.tempFolder() + found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return logs;
+}
+
+TEST(MainWindowPlaying, WithTracingOnStopWritesWhatWasPlayedAndTheInterruption) {
+  Notepad notepad;
+  ASSERT_NE(notepad.edit, nullptr);
+  TambleFolder folder({"Debug=1"});
+  Tamble tamble(folder);
+  ASSERT_TRUE(tamble.waitUntilShown());
+  ASSERT_TRUE(paste(tamble, notepad.activeCommand() + "a<Wait 30000>b"));
+  tamble.command(kPlay);
+  ASSERT_TRUE(notepad.waitForText("a"));
+  ASSERT_TRUE(tamble.waitForButtons({{kPlay, kEnabled | kChecked}}));
+  EXPECT_TRUE(traceLogs(folder).empty()) << "written by Stop";
+  tamble.command(kStop);
+  ASSERT_TRUE(tamble.waitForButtons({{kPlay, kEnabled}, {kRecord, kEnabled}}));
+  ASSERT_TRUE(waitUntil([&] { return traceLogs(folder).size() == 1; }));
+  std::string log;
+  ASSERT_TRUE(waitUntil([&] {
+    log = readFile(traceLogs(folder).front());
+    return log.size() > 2 && log.compare(log.size() - 2, 2, "\r\n") == 0;
+  }));
+  EXPECT_EQ(log.rfind("-----sec.ms-  -operation-\r\n", 0), 0u) << log;
+  EXPECT_NE(log.find(": KeyDown\tA\r\n"), std::string::npos) << log;
+  EXPECT_EQ(log.find(": KeyDown\tB\r\n"), std::string::npos) << log;
+  EXPECT_EQ(log.substr(log.rfind(':', log.size() - 3)), ": *interrupt*\t\r\n");
+  EXPECT_EQ(tamble.close(), 0);
+}
+
 } // namespace

@@ -13,13 +13,6 @@
 namespace mwtest {
 namespace {
 
-std::string readBytes(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 void writeBytes(const std::string &path, const std::string &bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -73,6 +66,13 @@ bool isDialog(HWND window) {
 
 } // namespace
 
+std::string readFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 std::string settingLine(const char *key, int value) {
   std::string line = key;
   line += '=';
@@ -102,9 +102,9 @@ TambleFolder::TambleFolder(const std::vector<std::string> &comLines) {
 
 TambleFolder::~TambleFolder() { removeTree(path_); }
 
-std::string TambleFolder::settings() const { return readBytes(settingsPath()); }
+std::string TambleFolder::settings() const { return readFile(settingsPath()); }
 
-std::string TambleFolder::backup() const { return readBytes(tempFolder() + "~tambleautobkup.txt"); }
+std::string TambleFolder::backup() const { return readFile(tempFolder() + "~tambleautobkup.txt"); }
 
 std::string TambleFolder::setting(const char *section, const char *key) const {
   char value[512] = "";

@@ -40,6 +40,9 @@ constexpr int kF11 = 0x7A, kF12 = 0x7B;
 
 using tbtest::waitUntil;
 
+// A file's bytes; empty when it cannot be read.
+std::string readFile(const std::string &path);
+
 // A line "key=value" of the settings.
 std::string settingLine(const char *key, int value);
 
