@@ -5,6 +5,7 @@
 #define TAMBLE_TESTS_APP_TEST_SUPPORT_H
 
 #include "forwarding_platform.h"
+#include "message_wait.h"
 #include "platform/platform.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,8 @@ namespace apptest {
 
 using tb::ForwardingPlatform;
 
-constexpr DWORD kGenerousMs = 60000;
+using tbwait::kGenerousMs;
+using tbwait::waitUntil;
 
 // The system's services, except that message boxes are only recorded
 // (from any thread) and answered with OK.
@@ -56,21 +58,6 @@ private:
   std::mutex mutex_;
   std::vector<Box> boxes_;
 };
-
-// Pumps this thread's messages until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()> &condition, DWORD timeoutMs = kGenerousMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (condition()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-}
 
 // A message-only window that keeps the workers' messages it receives.
 class MessageSink {

@@ -3,6 +3,7 @@
 #ifndef TAMBLE_TESTS_UI_TEST_SUPPORT_H
 #define TAMBLE_TESTS_UI_TEST_SUPPORT_H
 
+#include "message_wait.h"
 #include "ui/application.h"
 #include "ui/modal_dialog.h"
 #include "ui/sizing_dialog.h"
@@ -22,24 +23,10 @@ inline void PrintTo(const RECT &rect, std::ostream *out) {
 
 namespace uitest {
 
-constexpr DWORD kGenerousMs = 60000;
+using tbwait::kGenerousMs;
+using tbwait::waitUntil;
 constexpr UINT_PTR kGiveUpTimer = 0x7A11;
 constexpr UINT kKick = WM_APP + 0x100;
-
-// Pumps this thread's messages until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()> &condition, DWORD timeoutMs = kGenerousMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (condition()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
 
 // Runs its steps one per idle pass, with the state the loop has just
 // applied, and ends after the last one. A step that changes something
