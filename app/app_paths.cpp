@@ -1,8 +1,21 @@
 #include "app_paths.h"
 
+#include "command_text.h"
 #include "path_text.h"
 
+#include <cstdio>
+
 namespace tb {
+namespace {
+
+// "%#x": "0x" and lower-case digits, "0" for a null handle.
+std::string hexHandle(std::uint32_t handle) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%#x", handle);
+  return text;
+}
+
+} // namespace
 
 std::string programFolderOf(const std::string &moduleFile) {
   const std::string name = fileName(moduleFile);
@@ -18,6 +31,14 @@ std::string helpPathFor(const std::string &programFolder) {
   // Only the file's own extension: the folder may hold ".hlp" too.
   path.replace(path.size() - 4, 4, ".chm");
   return path;
+}
+
+std::string companionEditorCommand(const std::string &programFolder, std::uint32_t owner,
+                                   std::uint32_t editor, std::optional<int> downCount) {
+  std::string line = quotePathIfNeeded(programFolder + kCompanionFileName) + " /pt " +
+                     hexHandle(owner) + " " + hexHandle(editor);
+  if (downCount) line += " " + std::to_string(*downCount);
+  return line;
 }
 
 std::string companionFirstRunCommand(const std::string &programFolder) {

@@ -253,7 +253,8 @@ void RecordPlayController::copy() {
 }
 
 void RecordPlayController::paste(const std::string &clipboardText) {
-  if (state_ != RunState::Idle || !host_.confirmReplaceDocument()) return;
+  // A macro open in an editor comes back over whatever is pasted meanwhile.
+  if (state_ != RunState::Idle || editingCount_ != 0 || !host_.confirmReplaceDocument()) return;
   // Macros are kept in their display form: its line breaks are layout.
   std::string text = normalizeLayout(clipboardText.c_str());
   if (text.empty()) return;
@@ -282,7 +283,7 @@ CommandState RecordPlayController::rule(int id, bool clipboardHasText) const {
   case cmd::Copy:
     return {idle && !document_.empty(), false};
   case cmd::Paste:
-    return {idle && clipboardHasText, false};
+    return {idle && notEditing && clipboardHasText, false};
   case cmd::Play:
     return {notEditing && !recording && !document_.empty(), playing};
   case cmd::Record:

@@ -188,6 +188,13 @@ TEST(AppPaths, DerivedFromTheProgramFile) {
   // Always quoted, blank or not.
   EXPECT_EQ(tb::companionFirstRunCommand("C:\\T\\"), "\"C:\\T\\Tamblewiz.exe\" 0xffffffff");
   EXPECT_EQ(tb::standardDataFolder("C:\\T\\"), "C:\\T\\DataFolder\\");
+  // Beside an editor: quoted only when needed, handles as 32-bit "%#x".
+  EXPECT_EQ(tb::companionEditorCommand("C:\\T\\", 0x1A2B, 0x3C4D, 2),
+            "C:\\T\\Tamblewiz.exe /pt 0x1a2b 0x3c4d 2");
+  EXPECT_EQ(tb::companionEditorCommand("C:\\My T\\", 0xFFFF1234u, 0, std::nullopt),
+            "\"C:\\My T\\Tamblewiz.exe\" /pt 0xffff1234 0");
+  EXPECT_EQ(tb::companionEditorCommand("C:\\a,b\\", 1, 2, 2),
+            "\"C:\\a,b\\Tamblewiz.exe\" /pt 0x1 0x2 2");
   // A name ending in the trail byte 0x5C.
   EXPECT_EQ(tb::programFolderOf("C:\\x\\\x95\x5c"), "C:\\x\\");
 }

@@ -297,6 +297,14 @@ TEST_F(ControllerTest, PasteOnlyWhenIdleAndAsTheTextImport) {
   host.cancelReplace = true;
   controller().paste("other");
   EXPECT_EQ(document.text(), "<Active \"N\",\"\">abc");
+  // Not while the macro is open in an editor.
+  host.cancelReplace = false;
+  controller().setEditingCount(1);
+  EXPECT_FALSE(controller().rule(tb::cmd::Paste, true).enabled);
+  controller().paste("other");
+  EXPECT_EQ(document.text(), "<Active \"N\",\"\">abc");
+  controller().setEditingCount(0);
+  EXPECT_TRUE(controller().rule(tb::cmd::Paste, true).enabled);
   controller().copy();
   EXPECT_EQ(host.clipboard, document.text());
 }
