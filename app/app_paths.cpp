@@ -35,9 +35,9 @@ std::string helpPathFor(const std::string &programFolder) {
 
 std::string companionEditorCommand(const std::string &programFolder, std::uint32_t owner,
                                    std::uint32_t editor, std::optional<int> downCount) {
-  std::string line = quotePathIfNeeded(programFolder + kCompanionFileName) + " /pt " +
-                     hexHandle(owner) + " " + hexHandle(editor);
-  if (downCount) line += " " + std::to_string(*downCount);
+  std::string line = quotePathIfNeeded(programFolder + kCompanionFileName);
+  line.append(" /pt ").append(hexHandle(owner)).append(" ").append(hexHandle(editor));
+  if (downCount) line.append(" ").append(std::to_string(*downCount));
   return line;
 }
 
