@@ -1,8 +1,10 @@
 #include "macro_document.h"
 
 #include "app_texts_ja.h"
+#include "path_text.h"
 #include "platform/lead_bytes.h"
 
+#include <string_view>
 #include <utility>
 
 namespace tb {
@@ -103,8 +105,19 @@ void MacroDocument::endRecording() {
 
 std::string MacroDocument::title() const {
   if (path_.empty()) return apptexts::untitled;
-  const std::size_t slash = path_.find_last_of('\\');
-  return slash == std::string::npos ? path_ : path_.substr(slash + 1);
+  return fileName(path_); // 表 and ソ end in the byte of a backslash
+}
+
+std::string MacroDocument::suggestedFileName() const {
+  const std::string name = title();
+  const LeadByteTable &lead = leadBytes();
+  std::size_t i = 0;
+  while (i < name.size()) {
+    const std::size_t n = lead.charLength(name.c_str() + i);
+    if (n == 1 && std::string_view(" #%;/\\").find(name[i]) != std::string_view::npos) break;
+    i += n;
+  }
+  return name.substr(0, i);
 }
 
 std::string MacroDocument::caption(const std::string &appName) const {

@@ -43,6 +43,9 @@ public:
   const std::string &path() const { return path_; }
   // The file name part of the path, or the untitled title.
   std::string title() const;
+  // The name offered when a macro without a file is saved: the title cut at
+  // its first blank, "#", "%", ";", "/" or "\\".
+  std::string suggestedFileName() const;
   // The main window's caption: title + " - " + the application's name.
   std::string caption(const std::string &appName) const;
   // The save question (format with %1): the path, else the title.

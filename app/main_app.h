@@ -30,11 +30,12 @@ public:
   // The settings file; there from initInstance() on.
   Profile &profile() { return *profile_; }
 
-  std::string programFolder; // with its trailing "\"
-  std::string settingsPath;  // program folder + "Tamble.ini"
-  std::string helpPath;      // program folder + "Tamble.chm"
-  ComSettings settings;      // section "Com"
-  std::string dataFolder;    // with its trailing "\"
+  std::string programFolder;      // with its trailing "\"
+  std::string settingsPath;       // program folder + "Tamble.ini"
+  std::string helpPath;           // program folder + "Tamble.chm"
+  ComSettings settings;           // section "Com"
+  std::string dataFolder;         // with its trailing "\"
+  std::string standardDataFolder; // under the program folder's long form
   int shellCommand = kShellNone;
   int hiddenRun = 0;
   std::string fileName;

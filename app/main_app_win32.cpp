@@ -57,7 +57,8 @@ bool CMainApp::initInstance(const std::string &moduleFile, const std::string &co
 
 bool CMainApp::checkDataFolder() {
   const std::string base = programFolder.size() < 3 ? programFolder : longNameForm(programFolder);
-  dataFolder = readDataFolder(*profile_, standardDataFolder(base));
+  standardDataFolder = tb::standardDataFolder(base);
+  dataFolder = readDataFolder(*profile_, standardDataFolder);
   // A folder named with %NAME% references is checked where they lead.
   const std::string folder = expandEnvironment(dataFolder);
   return isFolder(folder, false) || createFolder(folder, true);

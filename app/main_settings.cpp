@@ -72,4 +72,11 @@ bool writeDataFolder(Profile &profile, const std::string &folder) {
   return profile.writeText(kComSection, "DataFolder", folder);
 }
 
+bool changeDataFolder(Profile &profile, std::string &dataFolder, const std::string &chosen) {
+  dataFolder = withTrailingBackslash(chosen);
+  if (samePathIgnoringCase(profile.readString(kComSection, "DataFolder", ""), dataFolder))
+    return false;
+  return writeDataFolder(profile, dataFolder);
+}
+
 } // namespace tb

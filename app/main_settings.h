@@ -59,6 +59,11 @@ std::string readDataFolder(Profile &profile, const std::string &standardFolder);
 // Stores a data folder the user chose.
 bool writeDataFolder(Profile &profile, const std::string &folder);
 
+// A data folder the user chose becomes the one in memory (with a trailing
+// "\"); it is written only when it differs, but for case, from the
+// settings file's. True when written: then the windows list it again.
+bool changeDataFolder(Profile &profile, std::string &dataFolder, const std::string &chosen);
+
 } // namespace tb
 
 #endif

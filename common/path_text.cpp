@@ -71,6 +71,31 @@ std::string withTrailingBackslash(const std::string &path) {
   return endsWithBackslash(path) ? path : path + '\\';
 }
 
+bool startsWithPathIgnoringCase(const std::string &text, const std::string &prefix) {
+  if (prefix.size() > text.size()) return false;
+  const LeadByteTable &lead = leadBytes();
+  const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  for (std::size_t i = 0; i < prefix.size();) {
+    const std::size_t n = lead.charLength(prefix.c_str() + i);
+    if (n == 2) {
+      if (i + 1 >= text.size() || text[i] != prefix[i] || text[i + 1] != prefix[i + 1])
+        return false;
+    } else if (fold(text[i]) != fold(prefix[i])) {
+      return false;
+    }
+    i += n;
+  }
+  // The prefix must not end in the middle of a double-byte character of
+  // the text (prefix "x\x95" of "x\x95\x5c").
+  std::size_t i = 0;
+  while (i < prefix.size()) i += lead.charLength(text.c_str() + i);
+  return i == prefix.size();
+}
+
+bool samePathIgnoringCase(const std::string &a, const std::string &b) {
+  return a.size() == b.size() && startsWithPathIgnoringCase(a, b);
+}
+
 bool isDriveOnly(const std::string &path) {
   if (path.size() < 2 || path.size() > 3 || path[1] != ':') return false;
   if (leadBytes().isLead(static_cast<std::uint8_t>(path[0]))) return false;

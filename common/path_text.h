@@ -24,6 +24,14 @@ std::string withoutTrailingBackslash(const std::string &path);
 // The path with a trailing "\" (added when it has none).
 std::string withTrailingBackslash(const std::string &path);
 
+// The same path but for the case of its single-byte letters (the file
+// system's way; double-byte characters, whose trail bytes may be letters,
+// are compared exactly).
+bool samePathIgnoringCase(const std::string &a, const std::string &b);
+// True when the text begins with the prefix, compared the same way, and the
+// prefix ends at a character boundary of the text.
+bool startsWithPathIgnoringCase(const std::string &text, const std::string &prefix);
+
 // A drive alone: "C:" or "C:\" (also "C:/").
 bool isDriveOnly(const std::string &path);
 

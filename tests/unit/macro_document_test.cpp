@@ -71,4 +71,19 @@ TEST_F(MacroDocumentTest, TitleCaptionAndSaveQuestion) {
   EXPECT_EQ(document.title(), "other.txt");
 }
 
+TEST_F(MacroDocumentTest, NamesWithTrailBytesOfABackslash) {
+  tb::MacroDocument document;
+  EXPECT_EQ(document.suggestedFileName(), "\x96\xb3\x91\xe8"); // untitled
+  // 表 is 0x95 0x5C, ソ 0x83 0x5C: neither ends the title nor the offered name.
+  document.reset("x", "C:\\d\\\x95\x5c\x83\x5c.txt");
+  EXPECT_EQ(document.title(), "\x95\x5c\x83\x5c.txt");
+  EXPECT_EQ(document.suggestedFileName(), "\x95\x5c\x83\x5c.txt");
+  document.reset("x", "C:\\d\\my \x95\x5c.txt");
+  EXPECT_EQ(document.suggestedFileName(), "my");
+  for (const char *name : {"a#b", "a%b", "a;b", "a/b"}) {
+    document.reset("x", std::string("C:\\") + name);
+    EXPECT_EQ(document.suggestedFileName(), "a") << name;
+  }
+}
+
 } // namespace

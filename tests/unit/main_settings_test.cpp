@@ -3,6 +3,7 @@
 #include "ini_file_profile.h"
 #include "key_extension.h"
 #include "main_settings.h"
+#include "path_text.h"
 #include "temp_file.h"
 #include "window_position.h"
 
@@ -177,6 +178,22 @@ TEST(MainSettings, OwnDataFolderIsKeptAndEndsInABackslash) {
   TempFile sjis("[Com]\r\nDataFolder=E:\\\x95\x5c\r\n");
   tb::IniFileProfile ini(sjis.path());
   EXPECT_EQ(tb::readDataFolder(ini, "C:\\x\\"), "E:\\\x95\x5c\\");
+}
+
+TEST(MainSettings, AChosenDataFolderIsWrittenOnlyWhenItDiffersButForCase) {
+  TempFile file("[Com]\r\nDataFolder=E:\\Macros\\\r\n");
+  LoggingProfile profile(file.path());
+  std::string folder = "E:\\Macros\\";
+  EXPECT_FALSE(tb::changeDataFolder(profile, folder, "e:\\MACROS"));
+  EXPECT_EQ(folder, "e:\\MACROS\\");
+  EXPECT_TRUE(profile.writes.empty());
+  EXPECT_TRUE(tb::changeDataFolder(profile, folder, "E:\\Other\\"));
+  EXPECT_EQ(folder, "E:\\Other\\");
+  EXPECT_EQ(profile.writes, (std::vector<std::string>{"Com/DataFolder=E:\\Other\\"}));
+  // ア (83 41) and ツ (83 61) differ by a trail byte that looks like a letter.
+  EXPECT_TRUE(tb::samePathIgnoringCase("C:\\\x83\x41x", "c:\\\x83\x41X"));
+  EXPECT_FALSE(tb::samePathIgnoringCase("C:\\\x83\x41", "C:\\\x83\x61"));
+  EXPECT_FALSE(tb::samePathIgnoringCase("C:\\a", "C:\\ab"));
 }
 
 TEST(AppPaths, DerivedFromTheProgramFile) {
