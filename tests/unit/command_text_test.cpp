@@ -17,8 +17,8 @@ TEST(CommandText, FirstInsertIsReplacedEverywhere) {
   EXPECT_EQ(tb::substituteFirstInsert("ed.exe %1", "x"), "ed.exe x");
   EXPECT_EQ(tb::substituteFirstInsert("ed.exe -f %1 -b %1", "x"), "ed.exe -f x -b x");
   EXPECT_EQ(tb::substituteFirstInsert("ed.exe \"%1\"", "x"), "ed.exe \"x\"");
-  // %% is one percent sign; other inserts and lone signs stay.
-  EXPECT_EQ(tb::substituteFirstInsert("ed %%1 %1", "x"), "ed %1 x");
+  // Other percent signs stay as typed, %% included; the value is text.
+  EXPECT_EQ(tb::substituteFirstInsert("ed 100%% %1", "x"), "ed 100%% x");
   EXPECT_EQ(tb::substituteFirstInsert("ed %2 %10 50%", "x"), "ed %2 %10 50%");
   EXPECT_EQ(tb::substituteFirstInsert("%1", "a%1b"), "a%1b");
 }
@@ -33,7 +33,12 @@ TEST(CommandText, CommandLineForFileAppendsOrSubstitutes) {
   EXPECT_EQ(tb::commandLineForFile("ed.exe", "C:\\My Files\\m.txt"),
             "ed.exe \"C:\\My Files\\m.txt\"");
   // A command with a "%" but no %1 receives no path at all.
-  EXPECT_EQ(tb::commandLineForFile("ed.exe 100%%", "C:\\x"), "ed.exe 100%");
+  EXPECT_EQ(tb::commandLineForFile("ed.exe 100%", "C:\\x"), "ed.exe 100%");
+  // A %1 already between quotes gets the plain path; a bare one the quoted.
+  EXPECT_EQ(tb::commandLineForFile("ed.exe \"%1\" %1", "C:\\a b,c'd\\~tb1.TMP"),
+            "ed.exe \"C:\\a b,c'd\\~tb1.TMP\" \"C:\\a b,c'd\\~tb1.TMP\"");
+  EXPECT_EQ(tb::commandLineForFile("ed.exe \"%1 -x\"", "C:\\a b"), "ed.exe \"\"C:\\a b\" -x\"");
+  EXPECT_EQ(tb::commandLineForFile("ed.exe %%1 50%", "C:\\a b"), "ed.exe %\"C:\\a b\" 50%");
 }
 
 } // namespace

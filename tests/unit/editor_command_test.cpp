@@ -44,6 +44,9 @@ TEST(EditorChoice, CommandLinesForTheTemporaryFile) {
             "C:\\WINDOWS\\notepad.exe \"C:\\Documents and Settings\\u\\Temp\\~tb2F.TMP\"");
   EXPECT_EQ(tb::editorCommandLine("ed.exe /line:3 %1 /ro", "C:\\O'Neil\\m.txt"),
             "ed.exe /line:3 \"C:\\O'Neil\\m.txt\" /ro");
+  // The associated command's own quotes are not doubled.
+  EXPECT_EQ(tb::editorCommandLine("C:\\Tools\\ed.exe \"%1\"", "C:\\My Temp\\~tb3.TMP"),
+            "C:\\Tools\\ed.exe \"C:\\My Temp\\~tb3.TMP\"");
 }
 
 } // namespace
