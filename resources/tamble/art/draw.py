@@ -286,11 +286,56 @@ TOOL_BAR = [glyph_new, glyph_open, glyph_save, glyph_save_as, glyph_shortcut, gl
             glyph_stop, glyph_play, glyph_record, glyph_pause]
 
 
-def tool_bar(s):
-    canvas = Canvas(16 * s * len(TOOL_BAR), 15 * s)
-    for i, draw in enumerate(TOOL_BAR):
+def tool_bar(s, glyphs=None):
+    glyphs = glyphs or TOOL_BAR
+    canvas = Canvas(16 * s * len(glyphs), 15 * s)
+    for i, draw in enumerate(glyphs):
         draw(Glyph(canvas, 16 * s * i, s, smooth=s > 1))
     return canvas
+
+
+# --- File-list tool bar (bitmap 129): edit, shortcut, rename, delete, up one
+# level, new folder; the same grid and colours as the main tool bar.
+
+def small_folder(g, x0, y0, x1, y1):
+    """A closed folder with its tab."""
+    t = 1 / g.s
+    g.fill(polygon([(x0, y0), (x0 + 4, y0), (x0 + 5, y0 + 1), (x1, y0 + 1), (x1, y1), (x0, y1)]),
+           OUTLINE)
+    g.fill(polygon([(x0 + t, y0 + t), (x0 + 4 - t / 2, y0 + t), (x0 + 5 - t / 2, y0 + 1 + t),
+                    (x1 - t, y0 + 1 + t), (x1 - t, y1 - t), (x0 + t, y1 - t)]), FOLDER)
+    g.fill(rect(x0 + t, y0 + 3, x1 - t, y0 + 3 + t), FOLDER_DARK)
+
+
+def glyph_rename(g):
+    # A name field with a caret and the letters "ab" before it.
+    g.box(1, 4, 15, 12, PAPER)
+    g.fill(union(ellipse(4.5, 9, 1.5, 1.5), segment(6, 7, 6, 10.5, 1)), DARK)
+    g.fill(union(ellipse(9, 9, 1.5, 1.5), segment(7.5, 5.5, 7.5, 10.5, 1)), DARK)
+    g.fill(rect(12, 5.5, 13, 10.5), (48, 80, 160))
+
+
+def glyph_delete(g):
+    # A red cross.
+    g.fill(union(segment(3, 2.5, 13, 12.5, 2.6), segment(13, 2.5, 3, 12.5, 2.6)), RED)
+
+
+def glyph_up(g):
+    # A folder with an arrow pointing up and to the left.
+    small_folder(g, 1, 4, 13, 14)
+    g.fill(union(segment(9, 11.5, 9, 5, 1.6), segment(9, 5, 14.5, 5, 1.6)), GREEN)
+    g.fill(polygon([(9, 1), (12.5, 5.5), (5.5, 5.5)]), GREEN)
+
+
+def glyph_new_folder(g):
+    # A folder with a spark.
+    small_folder(g, 1, 5, 13, 14)
+    g.fill(union(segment(12, 0.5, 12, 7.5, 1.4), segment(8.5, 4, 15.5, 4, 1.4)), PENCIL)
+    g.fill(union(segment(9.8, 1.8, 14.2, 6.2, 1), segment(14.2, 1.8, 9.8, 6.2, 1)), PENCIL)
+
+
+FILE_LIST_TOOL_BAR = [glyph_edit, glyph_shortcut, glyph_rename, glyph_delete, glyph_up,
+                      glyph_new_folder]
 
 
 # --- Indicator: seven-segment digits and the state pictures ----------------
@@ -470,6 +515,7 @@ def pictures():
     out = []
     for s, suffix in ((1, ''), (2, '_2x')):
         out.append(('toolbar%s.bmp' % suffix, tool_bar(s), 'key'))
+        out.append(('file_list_toolbar%s.bmp' % suffix, tool_bar(s, FILE_LIST_TOOL_BAR), 'key'))
         out.append(('digit_blank%s.bmp' % suffix, digit(' ', s), 'bmp'))
         for d in '0123456789':
             out.append(('digit_%s%s.bmp' % (d, suffix), digit(d, s), 'bmp'))
