@@ -53,6 +53,8 @@ bench: deps
 	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_startup.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_main_window_cycles.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_macro_file.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_file_list_bench.exe
 
 fuzz: deps
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)

@@ -101,7 +101,7 @@ void CMainDlg::startBackupTimer() {
   backupTimer_ = ::SetTimer(Hwnd(), kBackupTimer, kBackupMs, nullptr) != 0;
 }
 
-void CMainDlg::requestBackup() { writeBackup(); }
+void CMainDlg::requestBackup() { macroDoc_.writeBackup(); }
 
 void CMainDlg::postCommand(int id) { PostMsg(WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
@@ -144,7 +144,7 @@ void CMainDlg::setClipboardText(const std::string &text) {
   CloseClipboard();
 }
 
-bool CMainDlg::confirmReplaceDocument() { return saveIfWanted(); }
+bool CMainDlg::confirmReplaceDocument() { return macroDoc_.saveIfWanted(); }
 
 void CMainDlg::textChanged() {
   textView_.setText(document_.tail(kTextViewBytes));

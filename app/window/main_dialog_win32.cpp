@@ -3,13 +3,16 @@
 #include "command_ids.h"
 #include "display_text.h"
 #include "file_errors.h"
+#include "file_list_dialog_win32.h"
 #include "hook_install_win32.h"
 #include "hot_keys_win32.h"
 #include "key_extension.h"
 #include "macro_file_win32.h"
 #include "message_box.h"
+#include "path_text.h"
 #include "program_start_win32.h"
 #include "resource_ids.h"
+#include "shell_helpers_win32.h"
 #include "system_function_win32.h"
 #include "ui/application.h"
 #include "ui/resource_string.h"
@@ -30,17 +33,12 @@ constexpr UINT kMsgFolderChanged = 0x8007;
 constexpr DWORD kHelpContext = 0x20066;      // 0x20000 + the template's number
 constexpr UINT kHelpContextCommand = 0x000F; // HH_HELP_CONTEXT
 
-// Commands whose dialogs come with the file list, the editor, the options
-// and the shortcuts: not offered until then.
+// Commands whose dialogs come with the file list, the options and the
+// shortcuts: not offered until then.
 bool notYetOffered(UINT id) {
   switch (id) {
-  case cmd::New:
-  case cmd::Open:
-  case cmd::Edit:
   case cmd::Shortcut:
   case cmd::Options:
-  case cmd::StandardDataFolder:
-  case cmd::ChangeDataFolder:
     return true;
   default:
     return false;
@@ -54,7 +52,11 @@ bool clipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 CMainDlg::CMainDlg(CMainApp &app)
     : CSizingDialog(IDD_MAIN), app_(app),
       controller_(*this, document_, buffers_, app.settings,
-                  StartMode{app.shellCommand, app.hiddenRun != 0}) {}
+                  StartMode{app.shellCommand, app.hiddenRun != 0}),
+      editing_(workers_, document_, controller_, app.settings, [this] {
+        requestBackup();
+        PostMsg(kMsgTakeOverText);
+      }) {}
 
 CMainDlg::~CMainDlg() {
   if (bigIcon_) DestroyIcon(bigIcon_);
@@ -66,6 +68,13 @@ CMainDlg::~CMainDlg() {
 bool CMainDlg::OnInit() {
   CSizingDialog::OnInit();
   ui::Application::Current()->SetMainWindow(Hwnd());
+  macroDoc_.setWindow(Hwnd());
+  macroDoc_.setFileChooser(
+      [this](bool openMode, const std::string &title, const std::string &initialPath) {
+        return chooseMacroFile(openMode, title, initialPath);
+      });
+  macroDoc_.setTitleChanged([this] { updateCaption(); });
+  SetDocument(&macroDoc_);
   setMessageTitle(ui::loadString(IDS_APP_TITLE));
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   bigIcon_ =
@@ -77,6 +86,7 @@ bool CMainDlg::OnInit() {
   SendMsg(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
   SendMsg(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   taskbarCreated_ = TrayIcon::taskbarCreatedMessage();
+  editing_.setWindow(Hwnd(), app_.programFolder);
 
   createControls();
   placeAtStart();
@@ -193,23 +203,18 @@ void CMainDlg::openStartDocument() {
   bool opened = false;
   if (shell == kShellOpen || shell == kShellPlay || shell == kShellDde ||
       shell == kShellUnregister) {
-    const std::string path = app_.macroPath();
-    const MacroFileRead read = readMacroFile(path);
-    if (read.error) {
-      reportFileError(read.error, path, Hwnd());
-    } else if (read.formatError) {
-      message(IDS_UNEXPECTED_FORMAT, MB_ICONEXCLAMATION);
-    } else {
-      document_.reset(read.text, path);
-      opened = true;
-    }
+    opened = macroDoc_.openFile(app_.macroPath()); // the text is taken over then
   }
   if (!opened) {
     document_.reset("", "");
     if (shell != kShellRecord) app_.shellCommand = kShellNone;
+    controller_.takeOverText();
   }
   updateCaption();
-  controller_.takeOverText();
+}
+
+void CMainDlg::setDataFolder(const std::string &folder) {
+  if (changeDataFolder(app_.profile(), app_.dataFolder, folder)) SendMsg(kMsgFolderChanged);
 }
 
 void CMainDlg::updateCaption() {
@@ -226,7 +231,9 @@ void CMainDlg::UpdateCommand(UINT id, ui::CommandState &state) {
     state.Enable(false);
     return;
   }
-  const CommandState rule = controller_.rule(static_cast<int>(id), clipboardHasText());
+  CommandState rule = controller_.rule(static_cast<int>(id), clipboardHasText());
+  if (id == cmd::StandardDataFolder)
+    rule.enabled = rule.enabled && !samePathIgnoringCase(app_.dataFolder, app_.standardDataFolder);
   state.Set(rule.enabled, rule.checked);
 }
 
@@ -262,11 +269,14 @@ bool CMainDlg::OnCommand(int code, int id, LPARAM lParam) {
     updateCaption();
     return true;
   }
-  case cmd::Save:
-    save();
+  case cmd::Edit:
+    editing_.edit();
     return true;
-  case cmd::SaveAs:
-    saveAs();
+  case cmd::StandardDataFolder:
+    setDataFolder(app_.standardDataFolder);
+    return true;
+  case cmd::ChangeDataFolder:
+    if (const auto folder = chooseFolder(Hwnd(), IDS_CHOOSE_FOLDER)) setDataFolder(*folder);
     return true;
   case cmd::Help:
     OnHelp();
@@ -292,7 +302,7 @@ void CMainDlg::OnCancel() {}
 bool CMainDlg::OnTimer(UINT_PTR id) {
   if (id != kBackupTimer) return false;
   if (app_.settings.autoBackup) {
-    writeBackup();
+    macroDoc_.writeBackup();
   } else {
     ::KillTimer(Hwnd(), kBackupTimer);
     backupTimer_ = false;
@@ -323,7 +333,8 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
     return true;
   case kMsgProgramEnded:
   case kMsgProgramReady:
-    return true; // the editor and the companion come with the file list
+    editing_.onMessage(message, wParam, lParam);
+    return true;
   case kMsgStepExecuted:
     controller_.stepExecuted();
     return true;
@@ -340,6 +351,8 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
     }
     return true;
   case kMsgFolderChanged:
+    if (HWND fileList = CFileListDlg::openWindow())
+      SendMessageA(fileList, CFileListDlg::kMsgFolderChanged, 0, 0);
     return true;
   case TB_MSG_KEY:
     controller_.keyNotice(wParam, lParam);
@@ -417,7 +430,7 @@ int CMainDlg::message(UINT stringId, UINT style) {
 
 bool CMainDlg::onClose() {
   // The backup goes on until the user has decided.
-  if (!saveIfWanted()) return false;
+  if (!macroDoc_.saveIfWanted()) return false;
   if (backupTimer_) ::KillTimer(Hwnd(), kBackupTimer);
   backupTimer_ = false;
   if (!controller_.automaticPlayback()) {
@@ -429,11 +442,10 @@ bool CMainDlg::onClose() {
 }
 
 bool CMainDlg::onQueryEndSession() {
-  if (app_.settings.autoBackup) {
-    writeBackup();
-    return true;
-  }
-  return saveIfWanted();
+  // With backups on, a backup stands for the question; one that cannot be
+  // written does not.
+  if (app_.settings.autoBackup && macroDoc_.writeBackup()) return true;
+  return macroDoc_.saveIfWanted();
 }
 
 void CMainDlg::OnDestroy() {
@@ -447,71 +459,20 @@ void CMainDlg::OnDestroy() {
 
 // --- The document
 
-bool CMainDlg::saveIfWanted() {
-  if (!document_.modified() || document_.empty()) return true;
-  const std::string question = document_.saveQuestion(ui::loadString(IDS_ASK_TO_SAVE));
-  switch (showMessage(question, MB_YESNOCANCEL | MB_ICONEXCLAMATION,
-                      reinterpret_cast<WindowId>(Hwnd()))) {
-  case IDYES:
-    return save();
-  case IDNO:
-    return true;
-  default:
-    return false;
-  }
-}
-
-bool CMainDlg::save() {
-  if (document_.path().empty()) return saveAs();
-  const std::string text = document_.text();
-  if (DWORD error = writeMacroFile(document_.path(), text)) {
-    reportFileError(error, document_.path(), Hwnd());
-    return false;
-  }
-  document_.saved(document_.path());
-  updateCaption();
-  return true;
-}
-
-bool CMainDlg::saveAs() {
-  // The data folder's own file list takes this place later.
-  char path[MAX_PATH] = "";
-  std::string name = document_.title();
-  name = name.substr(0, name.find_first_of(" #%;/\\"));
-  std::snprintf(path, sizeof path, "%s", name.c_str());
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Hwnd();
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = sizeof path;
-  dialog.lpstrInitialDir = app_.dataFolder.c_str();
-  dialog.lpstrTitle = nullptr;
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  const std::string title = ui::loadString(IDS_SAVE_AS_TITLE);
-  dialog.lpstrTitle = title.c_str();
-  using SaveDialog = BOOL(WINAPI *)(LPOPENFILENAMEA);
-  static const SaveDialog save = systemFunction<SaveDialog>("comdlg32.dll", "GetSaveFileNameA");
-  if (!save || !save(&dialog)) return false;
-  const std::string text = document_.text();
-  if (DWORD error = writeMacroFile(path, text)) {
-    reportFileError(error, path, Hwnd());
-    return false;
-  }
-  document_.saved(path);
-  updateCaption();
-  return true;
-}
-
-void CMainDlg::writeBackup() {
-  if (!app_.settings.autoBackup || !document_.changedSinceBackup() || document_.empty()) return;
-  if (writeMacroFile(backupFilePath(), document_.text()) == 0) document_.backedUp();
+std::optional<std::string> CMainDlg::chooseMacroFile(bool openMode, const std::string &title,
+                                                     const std::string &initialPath) {
+  CFileListDlg dialog(app_, &workers_, openMode);
+  dialog.setTitle(title);
+  dialog.setPath(initialPath);
+  if (dialog.DoModal(Hwnd()) != IDOK) return std::nullopt;
+  return dialog.path();
 }
 
 void CMainDlg::emergencyEnd() {
   if (ending_) return;
   ending_ = true;
   removeRecordingHooks();
-  if (!document_.empty()) writeMacroFile(backupFilePath(), document_.text());
+  macroDoc_.writeEmergencyBackup();
 }
 
 } // namespace tb

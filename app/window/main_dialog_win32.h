@@ -8,7 +8,9 @@
 #include "display_text.h"
 #include "hot_key_registry.h"
 #include "library_buffers.h"
+#include "macro_doc_win32.h"
 #include "macro_document.h"
+#include "macro_editing_win32.h"
 #include "macro_text_view_win32.h"
 #include "main_app.h"
 #include "record_play_controller.h"
@@ -21,6 +23,7 @@
 #include "workers_win32.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,21 +87,23 @@ private:
   bool onClose();
   bool onQueryEndSession();
   void updateCaption();
+  // A data folder the user chose; the file list follows when it changed.
+  void setDataFolder(const std::string &folder);
   int message(UINT stringId, UINT style);
 
   // --- The document
-  // The save question before the text is replaced or the window closes;
-  // false when the user cancels (or the save fails).
-  bool saveIfWanted();
-  bool save();
-  bool saveAs();
-  void writeBackup();
+  // A file of the data folder for Open (openMode) or Save As; none when the
+  // user cancels.
+  std::optional<std::string> chooseMacroFile(bool openMode, const std::string &title,
+                                             const std::string &initialPath);
 
   CMainApp &app_;
   MacroDocument document_;
+  CMacroDoc macroDoc_{document_, app_};
   LibraryBuffers buffers_;
   Workers workers_;
   RecordPlayController controller_;
+  MacroEditing editing_;
 
   ui::ImageList toolBarImages_;
   ui::ToolBar toolBar_;

@@ -50,6 +50,9 @@ TEST(TambleResources, TextsComeInCodePage932) {
   EXPECT_EQ(loadString(IDS_SAVE_AS_TITLE), "名前を付けて保存");
   EXPECT_EQ(loadString(IDS_UNTITLED), "無題");
   EXPECT_EQ(loadString(IDS_ASK_TO_SAVE), "%1 への変更を保存しますか?");
+  EXPECT_EQ(loadString(IDS_EDIT_SAVE_OVER), "//*** 修正したら上書き保存してください。");
+  EXPECT_EQ(loadString(IDS_EDIT_BELOW), "//*** この行の次から修正してください。\r\n");
+  EXPECT_EQ(loadString(IDS_NO_TEXT_EDITOR), "テキストエディタが見つかりませんでした。");
 }
 
 TEST(TambleResources, EveryCommandHasAPromptAndAToolTip) {
