@@ -101,7 +101,6 @@ bool CFileListDlg::OnInit() {
   SetMaxTrackSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) / 2);
 
   model_.select(-1);
-  companion_ = nullptr;
   GotoItem(model_.openMode() ? IDC_FILE_LIST : IDC_EDIT_NAME);
   return false;
 }

@@ -5,6 +5,7 @@
 #ifndef TAMBLE_FILE_LIST_DIALOG_WIN32_H
 #define TAMBLE_FILE_LIST_DIALOG_WIN32_H
 
+#include "companion_link_win32.h"
 #include "file_list_model.h"
 #include "main_app.h"
 #include "ui/image_list.h"
@@ -88,7 +89,7 @@ private:
   ui::ImageList images_; // given to the list view
   ui::ListView listView_;
   ui::CPathLabel pathLabel_;
-  HWND companion_ = nullptr;
+  CompanionLink companion_;   // beside this dialog's editors
   std::string pendingSelect_; // the item to select when the list is read again
 };
 

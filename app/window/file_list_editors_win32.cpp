@@ -1,6 +1,5 @@
 // The file list's editors: a file opened in the user's text editor from the
 // list, and the companion beside those editors.
-#include "app_paths.h"
 #include "editor_start_win32.h"
 #include "environment.h"
 #include "file_list_dialog_win32.h"
@@ -65,8 +64,8 @@ void CFileListDlg::openInEditor() {
 }
 
 void CFileListDlg::programEnded(std::uint32_t token) {
-  if (token == 0) { // the companion
-    companion_ = nullptr;
+  if (token == 0) {
+    companion_.ended();
     return;
   }
   const std::optional<std::string> path = model_.editing().take(token);
@@ -75,21 +74,15 @@ void CFileListDlg::programEnded(std::uint32_t token) {
   for (std::size_t i = 0; i < entries.size(); ++i)
     if (entries[i].kind == kFileKindEdited && model_.pathOf(entries[i]) == *path)
       setItemImage(static_cast<int>(i), kFileKindFile);
-  // The companion closes with the last editor: posted, never sent.
-  if (model_.editing().empty() && companion_ && ::IsWindow(companion_))
-    PostMessageA(companion_, WM_COMMAND, IDCANCEL, 0);
+  // The companion closes with the last editor.
+  if (model_.editing().empty()) companion_.cancel();
 }
 
 void CFileListDlg::programReady(std::uint32_t token, HWND window) {
-  if (token == 0) {
-    companion_ = window;
-    return;
-  }
-  if (!workers_ || (companion_ && ::IsWindow(companion_))) return;
-  const std::string line = companionEditorCommand(
-      app_.programFolder, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Hwnd())),
-      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)), std::nullopt);
-  workers_->startProgram(Hwnd(), line, 0);
+  if (token == 0)
+    companion_.ready(window);
+  else if (workers_)
+    companion_.start(*workers_, Hwnd(), app_.programFolder, window, std::nullopt);
 }
 
 } // namespace tb

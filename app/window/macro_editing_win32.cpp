@@ -1,6 +1,5 @@
 #include "macro_editing_win32.h"
 
-#include "app_paths.h"
 #include "editor_start_win32.h"
 #include "macro_edit_file.h"
 #include "message_box.h"
@@ -13,11 +12,6 @@ namespace tb {
 namespace {
 
 constexpr int kHeaderLines = 2; // the companion moves the caret past them
-
-// Handles are 32-bit values in every build.
-std::uint32_t handleValue(HWND window) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window));
-}
 
 // The file's bytes, other writers kept out; the error code when it cannot
 // be read.
@@ -113,7 +107,7 @@ bool MacroEditing::onMessage(UINT message, WPARAM word, LPARAM value) {
   const auto token = static_cast<std::uint32_t>(word);
   if (message == kMsgProgramReady) {
     if (token == 0)
-      companionReady(reinterpret_cast<HWND>(value));
+      companion_.ready(reinterpret_cast<HWND>(value));
     else if (list_.contains(token))
       editorReady(reinterpret_cast<HWND>(value));
     return true;
@@ -129,26 +123,8 @@ bool MacroEditing::onMessage(UINT message, WPARAM word, LPARAM value) {
 }
 
 void MacroEditing::editorReady(HWND editor) {
-  // One companion serves every editor.
-  if ((companion_ && IsWindow(companion_)) || companionStarting_) return;
-  const std::string command = companionEditorCommand(programFolder_, handleValue(window_),
-                                                     handleValue(editor), kHeaderLines);
-  if (!workers_.startProgram(window_, command, 0)) return;
-  companionStarting_ = true;
-  cancelWhenReady_ = false;
-  ShowWindow(window_, SW_MINIMIZE);
-}
-
-void MacroEditing::companionReady(HWND companion) {
-  companion_ = companion;
-  companionStarting_ = false;
-  if (cancelWhenReady_) cancelCompanion();
-  cancelWhenReady_ = false;
-}
-
-// Posted: a companion that hangs must not hang this window.
-void MacroEditing::cancelCompanion() {
-  if (companion_ && IsWindow(companion_)) PostMessageA(companion_, WM_COMMAND, IDCANCEL, 0);
+  if (companion_.start(workers_, window_, programFolder_, editor, kHeaderLines))
+    ShowWindow(window_, SW_MINIMIZE);
 }
 
 void MacroEditing::editorEnded(std::uint32_t token) {
@@ -167,17 +143,12 @@ void MacroEditing::editorEnded(std::uint32_t token) {
     }
     DeleteFileA(path->c_str());
   }
-  // A companion that has not shown its window yet goes as soon as it has.
-  if (companionStarting_)
-    cancelWhenReady_ = true;
-  else
-    cancelCompanion();
+  companion_.cancel();
 }
 
 void MacroEditing::companionEnded() {
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-  companion_ = nullptr;
-  companionStarting_ = cancelWhenReady_ = false;
+  companion_.ended();
 }
 
 } // namespace tb

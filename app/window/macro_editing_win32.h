@@ -4,6 +4,7 @@
 #ifndef TAMBLE_MACRO_EDITING_WIN32_H
 #define TAMBLE_MACRO_EDITING_WIN32_H
 
+#include "companion_link_win32.h"
 #include "edit_list.h"
 #include "macro_document.h"
 #include "main_settings.h"
@@ -34,9 +35,7 @@ private:
   std::string writeEditFile();
   void editorReady(HWND editor);
   void editorEnded(std::uint32_t token);
-  void companionReady(HWND companion);
   void companionEnded();
-  void cancelCompanion();
   void countChanged() { controller_.setEditingCount(list_.count()); }
 
   Workers &workers_;
@@ -47,9 +46,7 @@ private:
   HWND window_ = nullptr;
   std::string programFolder_;
   EditList list_;
-  HWND companion_ = nullptr;
-  bool companionStarting_ = false; // started, its window not reported yet
-  bool cancelWhenReady_ = false;   // its editor ended meanwhile
+  CompanionLink companion_;
 };
 
 } // namespace tb
