@@ -1,6 +1,7 @@
 // The main window's Open and Save As through the data folder's file list:
 // the name offered, the question before a file is overwritten, a name that
 // does not exist, and what the chosen file becomes.
+#include "edit_driver.h"
 #include "file_list_driver.h"
 
 #include <memory>
@@ -128,6 +129,86 @@ TEST(DocumentDialogs, OpenTakesAnExistingFileAndRefusesAMissingName) {
       << tamble.statusText(1) << ": x<Wait 2>y";
   EXPECT_TRUE(
       tamble.waitForButtons({{kSave, mwtest::kDisabled}, {mwtest::kPlay, mwtest::kEnabled}}));
+  EXPECT_EQ(tamble.close(), 0);
+}
+
+} // namespace
+
+namespace {
+
+constexpr int kStandardDataFolder = 32789;
+
+TEST(DocumentDialogs, TheStandardDataFolderCommandMovesTheOpenFileListThere) {
+  TambleFolder folder; // its data folder is "Data", not the standard one
+  const std::string standard = folder.path() + "DataFolder\\";
+  ASSERT_TRUE(CreateDirectoryA(standard.c_str(), nullptr));
+  Tamble tamble(folder);
+  ASSERT_TRUE(tamble.waitUntilShown());
+  tamble.command(kOpen);
+  FileList dialog(tamble);
+  ASSERT_NE(dialog.window(), nullptr);
+  const auto shows = [&](std::string path) {
+    path.pop_back();
+    return mwtest::waitUntil([&] { return dialog.text(kPathId) == path; });
+  };
+  EXPECT_TRUE(shows(folder.dataFolder())) << dialog.text(kPathId);
+  // What the path label's pop-up menu sends to the main window.
+  tamble.command(kStandardDataFolder);
+  EXPECT_TRUE(shows(standard)) << dialog.text(kPathId);
+  EXPECT_EQ(folder.setting("Com", "DataFolder"), standard);
+  dialog.command(IDCANCEL);
+  ASSERT_TRUE(dialog.waitForClose());
+  EXPECT_EQ(tamble.close(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FileListEditors, AFileOpenedInTheEditorIsMarkedAndTheCompanionClosesWithTheLastOne) {
+  edtest::EditSetup setup;
+  setup.folder.writeMacro("a.txt", "a\r\n");
+  setup.folder.writeMacro("b.txt", "b\r\n");
+  Tamble tamble(setup.folder);
+  ASSERT_TRUE(tamble.waitUntilShown());
+  tamble.command(kOpen);
+  FileList dialog(tamble);
+  ASSERT_NE(dialog.window(), nullptr);
+  ASSERT_TRUE(dialog.waitForItems({{"a.txt", 0}, {"b.txt", 0}}));
+
+  ASSERT_TRUE(dialog.select(0));
+  ASSERT_TRUE(mwtest::waitUntil([&] { return (dialog.button(edtest::kEdit) & 4) != 0; }));
+  dialog.command(edtest::kEdit);
+  // The file itself, quoted only when needed, in the stand-in editor.
+  ASSERT_TRUE(mwtest::waitUntil([&] { return edtest::exists(setup.control("command.txt")); }));
+  EXPECT_EQ(mwtest::readFile(setup.control("received.txt")), "a\r\n");
+  HWND editor = nullptr;
+  ASSERT_TRUE(mwtest::waitUntil(
+      [&] { return (editor = FindWindowA(edtest::kEditorClass, nullptr)) != nullptr; }));
+  EXPECT_TRUE(dialog.waitForItems({{"a.txt", 2}, {"b.txt", 0}}))
+      << ::testing::PrintToString(dialog.items());
+  // Not again, not renamed, not deleted while it is edited.
+  ASSERT_TRUE(dialog.select(0));
+  EXPECT_TRUE(mwtest::waitUntil([&] {
+    return (dialog.button(edtest::kEdit) & 4) == 0 && (dialog.button(kRename) & 4) == 0 &&
+           (dialog.button(kDelete) & 4) == 0;
+  }));
+  // The companion beside it, for the dialog's window and without a line
+  // count: the file has no header lines.
+  ASSERT_TRUE(
+      mwtest::waitUntil([&] { return edtest::exists(setup.folder.path() + "companion.txt"); }));
+  EXPECT_EQ(mwtest::readFile(setup.folder.path() + "companion.txt"),
+            setup.folder.path() + "Tamblewiz.exe /pt " + edtest::hexHandle(dialog.window()) + " " +
+                edtest::hexHandle(editor));
+
+  ASSERT_TRUE(setup.endEdit(editor));
+  EXPECT_TRUE(dialog.waitForItems({{"a.txt", 0}, {"b.txt", 0}}));
+  EXPECT_TRUE(
+      mwtest::waitUntil([&] { return edtest::exists(setup.folder.path() + "cancelled.txt"); }));
+  EXPECT_TRUE(
+      mwtest::waitUntil([&] { return FindWindowA(edtest::kCompanionClass, nullptr) == nullptr; }));
+  dialog.command(IDCANCEL);
+  ASSERT_TRUE(dialog.waitForClose());
   EXPECT_EQ(tamble.close(), 0);
 }
 
