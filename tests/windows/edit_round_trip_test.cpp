@@ -18,17 +18,6 @@ constexpr int kNew = 57600, kSave = 57603;
 const std::string kSaveOver = "//*** 修正したら上書き保存してください。";
 const std::string kEditBelow = "//*** この行の次から修正してください。\r\n";
 
-std::string copiedMacro(const Tamble &tamble) {
-  const DWORD before = GetClipboardSequenceNumber();
-  tamble.command(kCopy);
-  std::string text;
-  waitUntil([&] {
-    return GetClipboardSequenceNumber() != before && IsClipboardFormatAvailable(CF_TEXT) &&
-           !(text = tbtest::clipboardText()).empty();
-  });
-  return text;
-}
-
 TEST(EditRoundTrip, TheMacroGoesOutWithHeadersAndComesBackLaidOutBesideTheCompanion) {
   EditSetup setup;
   setup.folder.writeMacro("m.txt", "abc<Wait 1>def");
@@ -71,7 +60,7 @@ TEST(EditRoundTrip, TheMacroGoesOutWithHeadersAndComesBackLaidOutBesideTheCompan
   EXPECT_TRUE(waitUntil([&] { return IsIconic(tamble.window()) == FALSE; }));
   EXPECT_TRUE(tamble.waitForButtons(
       {{kEdit, kEnabled}, {kPlay, kEnabled}, {kRecord, kEnabled}, {kSave, kEnabled}}));
-  EXPECT_EQ(copiedMacro(tamble), "xy<Wait  2 >//***{Enter 2}");
+  EXPECT_EQ(tamble.copiedMacro(), "xy<Wait  2 >//***{Enter 2}");
   EXPECT_TRUE(waitUntil([&] { return !exists(editFile); })) << editFile;
   EXPECT_TRUE(editFilesIn(setup.folder.tempFolder()).empty());
   tamble.close();
@@ -94,7 +83,7 @@ TEST(EditRoundTrip, AnUnchangedOrEmptiedFileLeavesTheMacroUnmodified) {
     EXPECT_TRUE(waitUntil([&] { return editFilesIn(setup.folder.tempFolder()).empty(); }));
     EXPECT_EQ(tamble.button(kSave), kDisabled);
     EXPECT_EQ(tamble.caption(), caption);
-    EXPECT_EQ(copiedMacro(tamble), "abc<Wait 1>def");
+    EXPECT_EQ(tamble.copiedMacro(), "abc<Wait 1>def");
   }
   tamble.close();
 }
@@ -169,7 +158,7 @@ TEST(EditRoundTrip, ADoubleClickAndYesAfterAnAnalysisErrorOpenTheEditor) {
   ASSERT_TRUE(waitUntil([&] { return (editor = FindWindowA(kEditorClass, nullptr)) != nullptr; }));
   ASSERT_TRUE(setup.endEdit(editor));
   EXPECT_TRUE(tamble.waitForButtons({{kEdit, kEnabled}, {kSave, kEnabled}}));
-  EXPECT_EQ(copiedMacro(tamble), "x{Enter}");
+  EXPECT_EQ(tamble.copiedMacro(), "x{Enter}");
 
   DeleteFileA(setup.control("command.txt").c_str());
   PostMessageA(tamble.window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -200,7 +189,7 @@ TEST(EditRoundTrip, AnEditFileThatCannotBeReadStaysAndTheMessageNamesIt) {
   writeBytes(setup.control("release.txt"), "");
   EXPECT_TRUE(waitUntil([&] { return exists(setup.folder.path() + "cancelled.txt"); }));
   EXPECT_TRUE(tamble.waitForButtons({{kEdit, kEnabled}, {kSave, kDisabled}}));
-  EXPECT_EQ(copiedMacro(tamble), "abc");
+  EXPECT_EQ(tamble.copiedMacro(), "abc");
   // The user's edit is still there to be had.
   ASSERT_TRUE(waitUntil([&] { return exists(setup.control("released.txt")); }));
   EXPECT_EQ(readFile(editFile), kSaveOver + "\r\n" + kEditBelow + "xyz\r\n");

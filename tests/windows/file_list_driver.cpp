@@ -10,21 +10,7 @@
 namespace fltest {
 namespace {
 
-std::vector<HWND> windowsOf(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-    static BOOL CALLBACK visit(HWND window, LPARAM search) {
-      auto *self = reinterpret_cast<Search *>(search);
-      DWORD owner = 0;
-      GetWindowThreadProcessId(window, &owner);
-      if (owner == self->processId) self->found.push_back(window);
-      return TRUE;
-    }
-  } search{processId, {}};
-  EnumWindows(&Search::visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using mwtest::windowsOf;
 
 std::string className(HWND window) {
   char name[64] = "";

@@ -7,19 +7,6 @@ namespace {
 
 using namespace mwtest;
 
-// What Copy puts on the clipboard. The clipboard is read only once the
-// program has put text there: opened meanwhile, it would make Copy fail.
-std::string copiedMacro(const Tamble &tamble) {
-  const DWORD before = GetClipboardSequenceNumber();
-  tamble.command(kCopy);
-  std::string text;
-  waitUntil([&] {
-    return GetClipboardSequenceNumber() != before && IsClipboardFormatAvailable(CF_TEXT) &&
-           !(text = tbtest::clipboardText()).empty();
-  });
-  return text;
-}
-
 TEST(MainWindowRecording, KeysTypedIntoNotepadGoAfterTheTextThereAndThePauseKeepsKeysOut) {
   Notepad notepad;
   ASSERT_NE(notepad.edit, nullptr);
@@ -53,7 +40,7 @@ TEST(MainWindowRecording, KeysTypedIntoNotepadGoAfterTheTextThereAndThePauseKeep
   ASSERT_TRUE(tamble.waitForButtons(
       {{kRecord, kEnabled}, {kPause, kDisabled}, {kPlay, kEnabled}, {kStop, kEnabled}}));
   ASSERT_TRUE(notepad.type({"D-"}));
-  EXPECT_EQ(copiedMacro(tamble), "abc" + notepad.activeCommand() + "xYz");
+  EXPECT_EQ(tamble.copiedMacro(), "abc" + notepad.activeCommand() + "xYz");
   EXPECT_EQ(tamble.close(), 0);
 }
 
@@ -74,7 +61,7 @@ TEST(MainWindowRecording, TheRecordEndKeyEndsARecordingOfAHiddenWindowUnrecorded
   ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(tamble.window()) != FALSE; }))
       << "the end key brings the window back";
   ASSERT_TRUE(tamble.waitForButtons({{kRecord, kEnabled}, {kPause, kDisabled}, {kPlay, kEnabled}}));
-  EXPECT_EQ(copiedMacro(tamble), notepad.activeCommand() + "q{Tab}");
+  EXPECT_EQ(tamble.copiedMacro(), notepad.activeCommand() + "q{Tab}");
   EXPECT_EQ(tamble.close(), 0);
 }
 
@@ -92,7 +79,7 @@ TEST(MainWindowRecording, AWindowOpenedAfterRecordIsRecordedUnderItsOwnActiveCom
   ASSERT_TRUE(notepad.waitForText("new")) << notepad.text();
   tamble.command(kStop);
   ASSERT_TRUE(tamble.waitForButtons({{kRecord, kEnabled}, {kPlay, kEnabled}}));
-  EXPECT_EQ(copiedMacro(tamble), notepad.activeCommand() + "new");
+  EXPECT_EQ(tamble.copiedMacro(), notepad.activeCommand() + "new");
   EXPECT_EQ(tamble.close(), 0);
 }
 

@@ -41,7 +41,14 @@ std::string hex(const void *p) {
   return text;
 }
 
-// Top-level windows of a process.
+bool isDialog(HWND window) {
+  char name[16] = "";
+  GetClassNameA(window, name, sizeof name);
+  return std::string(name) == "#32770";
+}
+
+} // namespace
+
 std::vector<HWND> windowsOf(DWORD processId) {
   struct Search {
     DWORD processId;
@@ -57,14 +64,6 @@ std::vector<HWND> windowsOf(DWORD processId) {
   EnumWindows(&Search::visit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
-
-bool isDialog(HWND window) {
-  char name[16] = "";
-  GetClassNameA(window, name, sizeof name);
-  return std::string(name) == "#32770";
-}
-
-} // namespace
 
 std::string readFile(const std::string &path) {
   std::ifstream in(path, std::ios::binary);
@@ -167,6 +166,17 @@ bool Tamble::waitUntilShown() const {
 bool Tamble::bringToFront() const {
   SetForegroundWindow(window_);
   return waitUntil([&] { return GetForegroundWindow() == window_; });
+}
+
+std::string Tamble::copiedMacro() const {
+  const DWORD before = GetClipboardSequenceNumber();
+  command(kCopy);
+  std::string text;
+  waitUntil([&] {
+    return GetClipboardSequenceNumber() != before && IsClipboardFormatAvailable(CF_TEXT) &&
+           !(text = tbtest::clipboardText()).empty();
+  });
+  return text;
 }
 
 void Tamble::command(int id) const {

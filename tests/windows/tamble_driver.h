@@ -40,6 +40,9 @@ constexpr int kF11 = 0x7A, kF12 = 0x7B;
 
 using tbtest::waitUntil;
 
+// Top-level windows of a process.
+std::vector<HWND> windowsOf(DWORD processId);
+
 // A file's bytes; empty when it cannot be read.
 std::string readFile(const std::string &path);
 
@@ -91,6 +94,9 @@ public:
   bool waitUntilShown() const;
   HWND child(int id) const { return GetDlgItem(window_, id); }
   void command(int id) const;
+  // What Copy puts on the clipboard. The clipboard is read only once the
+  // program has put text there: opened meanwhile, it would make Copy fail.
+  std::string copiedMacro() const;
   // As a user's click on the window does before a command: the window that
   // was in front is told that it is no longer, so it is told again when it
   // comes back (a window active in its own thread is not).
