@@ -104,4 +104,16 @@ std::string errorKeyName(const char *text, int position) {
   return name;
 }
 
+std::string quotedArgument(const std::string &text) {
+  const LeadByteTable &lead = leadBytes();
+  std::string out = "\"";
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = lead.charLength(text.c_str() + i);
+    if (n == 1 && text[i] == '"') out += '"';
+    out.append(text, i, n);
+    i += n;
+  }
+  return out + '"';
+}
+
 } // namespace tb

@@ -1,5 +1,7 @@
 #include "window_capture.h"
 
+#include "macro_text.h"
+
 #include "platform/lead_bytes.h"
 #include "tamblecore.h"
 
@@ -19,19 +21,6 @@ std::string cut(const std::string &text, std::size_t max) {
     end += n;
   }
   return text.substr(0, end);
-}
-
-// Inside a quoted argument a quote is written twice.
-void appendQuoted(std::string &out, const std::string &text) {
-  const LeadByteTable &lead = leadBytes();
-  out += '"';
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = lead.charLength(text.c_str() + i);
-    if (n == 1 && text[i] == '"') out += '"';
-    out.append(text, i, n);
-    i += n;
-  }
-  out += '"';
 }
 
 // Only a normal title bar gives a title: a caption, no tool window, a
@@ -74,9 +63,9 @@ std::string activeCommand(const WindowCapture &capture) {
   std::string command = "<";
   command += g_PrvCmndTable[TB_CMD_ACTIVE].name;
   command += ' ';
-  appendQuoted(command, capture.className);
+  command += quotedArgument(capture.className);
   command += ',';
-  appendQuoted(command, capture.title);
+  command += quotedArgument(capture.title);
   command += '>';
   return command;
 }
