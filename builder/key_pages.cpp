@@ -77,6 +77,33 @@ std::optional<std::string> namedKeyText(const std::string &name, Modifiers modif
   return text + "}" + closings(modifiers);
 }
 
+std::optional<std::string> directKeyText(int virtualKey, Modifiers modifiers, int count) {
+  if (virtualKey <= 0 || virtualKey > 0xFF) return std::nullopt;
+  const char *name = g_KeyTable[virtualKey];
+  const std::size_t length = name ? std::strlen(name) : 0;
+  if (length == 0) return std::nullopt;
+  std::string key;
+  if (length > 1) {
+    key.assign(1, '{').append(name).append(1, '}');
+  } else if (virtualKey >= 'A' && virtualKey <= 'Z') {
+    // "A" would type Shift+A: a letter chosen alone is the letter alone.
+    key.assign(1, static_cast<char>(virtualKey - 'A' + 'a'));
+  } else if (isSpecial(name[0])) {
+    key.assign(1, '{').append(1, name[0]).append(1, '}');
+  } else {
+    // The name, not the character of the code: 0xBA is a kana in code page
+    // 932, while the key's name ";" reads back as that key.
+    key.assign(1, name[0]);
+  }
+  if (count >= 2) {
+    if (key[0] == '{')
+      key.insert(key.size() - 1, countSuffix(count));
+    else
+      key = std::string(1, '{').append(key).append(countSuffix(count)).append(1, '}');
+  }
+  return prefixes(modifiers) + key + closings(modifiers);
+}
+
 std::vector<std::string> namedKeys() {
   std::vector<std::string> names;
   for (int code = 0; code < 256; ++code)

@@ -32,6 +32,13 @@ std::optional<std::string> namedKeyText(const std::string &name, Modifiers modif
 // one character, in key-code order.
 std::vector<std::string> namedKeys();
 
+// The direct-key page: the key pressed in the hot-key box with its
+// modifiers and count. Letters are written in lower case (Shift is a
+// modifier of its own), keys with a name of two or more characters by
+// that name, other keys by their one-character name. None for a key code
+// the key table has no name for.
+std::optional<std::string> directKeyText(int virtualKey, Modifiers modifiers, int count);
+
 enum class LockKey { Caps, Num, Scroll };
 // <CapsLock ON>, <NumLock OFF> ...
 std::string lockKeyText(LockKey key, bool on);

@@ -62,6 +62,21 @@ TEST_F(KeyPagesTest, NamedAndLockKeys) {
   EXPECT_EQ(lockKeyText(LockKey::Scroll, true), "<ScrollLock ON>");
 }
 
+TEST_F(KeyPagesTest, DirectKeys) {
+  const Modifiers ctrlShift{false, true, true}, ctrlAlt{true, true, false};
+  EXPECT_EQ(directKeyText(0x74, ctrlShift, 2), "^(+({F5 2}))"); // F5
+  EXPECT_EQ(directKeyText('A', ctrlAlt, 1), "%(^(a))");
+  EXPECT_EQ(directKeyText('A', kNone, 3), "{a 3}");
+  EXPECT_EQ(directKeyText('A', kShift, 1), "+(a)");
+  EXPECT_EQ(directKeyText(0x0D, Modifiers{true, false, false}, 1), "%({Enter})");
+  EXPECT_EQ(directKeyText(' ', kNone, 3), "{  3}");
+  EXPECT_EQ(directKeyText('5', kNone, 1), "5");
+  EXPECT_EQ(directKeyText(0x65, kNone, 1), "{Num_5}");
+  // A key without a name is not offered.
+  EXPECT_EQ(directKeyText(0, kNone, 1), std::nullopt);
+  EXPECT_EQ(directKeyText(0x100, kNone, 1), std::nullopt);
+}
+
 TEST_F(KeyPagesTest, EveryTextAnalyses) {
   const Modifiers all[] = {
       {}, {true, false, false}, {false, true, false}, {false, false, true}, {true, true, true}};
@@ -88,6 +103,15 @@ TEST_F(KeyPagesTest, EveryTextAnalyses) {
         EXPECT_TRUE(analyses(one.text));
       }
   EXPECT_TRUE(analyses(charsText(characters, kShift, 2).text));
+  int offered = 0;
+  for (int code = 1; code <= 0xFF; ++code)
+    for (const Modifiers &m : all)
+      for (int count : {1, 2, kMaxKeyCount})
+        if (const auto text = directKeyText(code, m, count)) {
+          ++offered;
+          EXPECT_TRUE(analyses(*text)) << code;
+        }
+  EXPECT_GT(offered, 100 * 5 * 3);
   for (LockKey key : {LockKey::Caps, LockKey::Num, LockKey::Scroll})
     for (bool on : {true, false}) EXPECT_TRUE(analyses(lockKeyText(key, on)));
 }
