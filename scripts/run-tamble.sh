@@ -128,7 +128,7 @@ shot() { # NAME WINDOW
 }
 
 # Command ids of the main window, and the buttons of message boxes.
-play=32771 record=32772 stop=32773 ok=1 no=7
+play=32771 record=32772 stop=32773 open=57601 ok=1 cancel=2 no=7
 
 demonstrate() {
   pictures=()
@@ -169,6 +169,14 @@ demonstrate() {
   shot main-window-recording Tamble.exe
   snap post Tamble.exe $stop
   snap button Tamble.exe $record unchecked || fail "the recording does not stop"
+
+  # The data folder's file list, as Open shows it.
+  snap post Tamble.exe $open
+  snap find Tamble.exe/box >/dev/null || fail "no file list"
+  shot file-list Tamble.exe/box
+  snap post Tamble.exe/box $cancel
+  # Posted in turn on the same thread: the list has closed once this is done.
+  snap settle Tamble.exe $play || fail "Tamble does not answer"
 
   # Neither keeps what it has: both ask, both are told no.
   snap close Tamble.exe $no || fail "Tamble does not close"
