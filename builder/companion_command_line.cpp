@@ -55,4 +55,24 @@ CompanionStart parseCompanionArguments(const std::vector<std::string> &arguments
   return start;
 }
 
+std::vector<std::string> companionArguments(const std::string &commandLine) {
+  std::size_t i = 0;
+  if (i < commandLine.size() && commandLine[i] == '"') {
+    const std::size_t close = commandLine.find('"', 1);
+    i = close == std::string::npos ? commandLine.size() : close + 1;
+  }
+  const auto blank = [&](std::size_t at) {
+    return commandLine[at] == ' ' || commandLine[at] == '\t';
+  };
+  while (i < commandLine.size() && !blank(i)) ++i; // the rest of the program's name
+  std::vector<std::string> words;
+  while (i < commandLine.size()) {
+    while (i < commandLine.size() && blank(i)) ++i;
+    const std::size_t start = i;
+    while (i < commandLine.size() && !blank(i)) ++i;
+    if (i > start) words.push_back(commandLine.substr(start, i - start));
+  }
+  return words;
+}
+
 } // namespace tb

@@ -22,6 +22,10 @@ struct CompanionStart {
   bool firstRun() const { return startingWindow == kFirstRunValue; }
 };
 
+// The words after the program's own name (in quotes, or up to the first
+// blank) of a whole command line, separated by blanks and tabs.
+std::vector<std::string> companionArguments(const std::string &commandLine);
+
 // The arguments after the program's own name.
 CompanionStart parseCompanionArguments(const std::vector<std::string> &arguments);
 

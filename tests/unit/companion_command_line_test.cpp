@@ -29,10 +29,13 @@ TEST(CompanionCommandLine, TheMainProgramsFormsAndTheFirstRun) {
 
 TEST(CompanionCommandLine, WhatTheMainProgramWritesIsReadBack) {
   for (const char *folder : {"C:\\T\\", "C:\\My T,'s\\"}) {
-    Words words = tb::splitCommandLine(tb::companionEditorCommand(folder, 0xFFFF1234u, 0x3c4d, 2));
+    const std::string line = tb::companionEditorCommand(folder, 0xFFFF1234u, 0x3c4d, 2);
+    Words words = tb::splitCommandLine(line);
     ASSERT_FALSE(words.empty());
     EXPECT_EQ(words[0], std::string(folder) + "Tamblewiz.exe");
     words.erase(words.begin());
+    // The companion splits its own line at blanks after the quoted name.
+    EXPECT_EQ(tb::companionArguments(line), words);
     const CompanionStart start = parseCompanionArguments(words);
     EXPECT_EQ(start.startingWindow, 0xFFFF1234u) << folder;
     EXPECT_EQ(start.editorWindow, 0x3c4du);
@@ -71,3 +74,11 @@ TEST(CompanionCommandLine, ValuesAreReadAsFarAsTheyGo) {
 }
 
 } // namespace
+
+TEST(CompanionCommandLine, TheProgramNameIsSkippedQuotedOrNot) {
+  EXPECT_EQ(tb::companionArguments("Tamblewiz.exe  0xffffffff"), Words{"0xffffffff"});
+  EXPECT_EQ(tb::companionArguments("\"C:\\a b\\Tamblewiz.exe\"\t/pt 0x1\t0x2 2 "),
+            (Words{"/pt", "0x1", "0x2", "2"}));
+  EXPECT_EQ(tb::companionArguments("\"C:\\unclosed 0x1"), Words{});
+  EXPECT_EQ(tb::companionArguments(""), Words{});
+}
