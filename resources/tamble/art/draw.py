@@ -463,8 +463,11 @@ def bmp_bytes(canvas, key=None):
     return b'BM' + struct.pack('<IHHI', 14 + len(header) + len(data), 0, 0, 54) + header + data
 
 
-def ico_bytes(canvases):
-    """An icon file with one 32-bit image (alpha, and its AND mask) per canvas."""
+def ico_bytes(canvases, hot_spots=None):
+    """An icon file with one 32-bit image (alpha, and its AND mask) per canvas.
+    Given one (x, y) hot spot per canvas, a cursor file instead: the same
+    directory with type 2, each entry holding its hot spot where an icon's
+    holds planes and bit count."""
     images = []
     for c in canvases:
         xor = bytearray()
@@ -483,10 +486,14 @@ def ico_bytes(canvases):
         header = struct.pack('<IiiHHIIiiII', 40, c.width, c.height * 2, 1, 32, 0,
                              len(xor) + len(mask), 0, 0, 0, 0)
         images.append((c.width, header + xor + mask))
-    out = struct.pack('<HHH', 0, 1, len(images))
+    if hot_spots is None:
+        kind, fields = 1, [(1, 32)] * len(images)  # planes and bit count
+    else:
+        kind, fields = 2, hot_spots
+    out = struct.pack('<HHH', 0, kind, len(images))
     offset = 6 + 16 * len(images)
-    for size, data in images:
-        out += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+    for (size, data), (a, b) in zip(images, fields):
+        out += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, a, b, len(data), offset)
         offset += len(data)
     for _, data in images:
         out += data
