@@ -55,6 +55,7 @@ bench: deps
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_main_window_cycles.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_macro_file.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_file_list_bench.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_page_switch.exe
 
 fuzz: deps
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)

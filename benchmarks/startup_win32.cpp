@@ -1,6 +1,6 @@
-// Tamble.exe against the smallest dialog program, both started the same way
-// in turns: the time from the start until the window is visible. Run it
-// under Wine: make bench.
+// Tamble.exe and Tamblewiz.exe against the smallest dialog program, all
+// started the same way in turns: the time from the start until the window
+// is visible. Run it under Wine: make bench.
 #include <windows.h>
 
 #include <algorithm>
@@ -89,26 +89,32 @@ int main() {
   GetTempPathA(MAX_PATH, temp);
   const std::string folder = std::string(temp) + "tamble_start_bench\\";
   CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char *file : {"Tamble.exe", "Tamblecore.dll", "tamble_minimal_dialog.exe"})
+  for (const char *file :
+       {"Tamble.exe", "Tamblewiz.exe", "Tamblecore.dll", "tamble_minimal_dialog.exe"})
     CopyFileA((bin + file).c_str(), (folder + file).c_str(), FALSE);
   std::ofstream(folder + "Tamble.ini", std::ios::binary)
       << "[Com]\r\nIniVersion=11\r\nTopMost=0\r\nDataFolder=" << folder << "data\r\n";
 
-  std::vector<double> tambleStart, minimalStart;
+  std::vector<double> tambleStart, companionStart, minimalStart;
   for (int round = 0; round < kRounds; ++round) {
     const double minimal = measure(folder + "tamble_minimal_dialog.exe", folder);
     const double tamble = measure(folder + "Tamble.exe", folder);
-    if (minimal < 0 || tamble < 0) {
+    const double companion = measure(folder + "Tamblewiz.exe", folder);
+    if (minimal < 0 || tamble < 0 || companion < 0) {
       std::fprintf(stderr, "tamble_startup: a window did not come up\n");
       return 1;
     }
     minimalStart.push_back(minimal);
     tambleStart.push_back(tamble);
+    companionStart.push_back(companion);
   }
   std::printf("%d-bit; medians of %d starts each, in turns\n", static_cast<int>(sizeof(void *) * 8),
               kRounds);
   std::printf("start to visible window: minimal dialog %.1f ms, Tamble %.1f ms, ratio %.2fx\n",
               median(minimalStart), median(tambleStart),
               median(tambleStart) / median(minimalStart));
+  std::printf("start to visible window: minimal dialog %.1f ms, Tamblewiz %.1f ms, ratio %.2fx\n",
+              median(minimalStart), median(companionStart),
+              median(companionStart) / median(minimalStart));
   return 0;
 }
