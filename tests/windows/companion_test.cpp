@@ -208,6 +208,18 @@ TEST(Companion, EditFromTheMainWindowWithNotepad) {
   const std::string settings = folder.settings();
   tamble.command(kEditCommand);
   HWND editor = nullptr, edit = nullptr;
+  // A failed test leaves no notepad behind holding the test's output.
+  struct EndEditor {
+    HWND &window;
+    ~EndEditor() {
+      DWORD process = 0;
+      if (!window || !GetWindowThreadProcessId(window, &process)) return;
+      if (HANDLE handle = OpenProcess(PROCESS_TERMINATE, FALSE, process)) {
+        TerminateProcess(handle, 1);
+        CloseHandle(handle);
+      }
+    }
+  } endEditor{editor};
   ASSERT_TRUE(waitUntil([&] {
     editor = FindWindowA("Notepad", nullptr);
     edit = editor ? FindWindowExA(editor, nullptr, "Edit", nullptr) : nullptr;
