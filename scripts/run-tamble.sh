@@ -5,7 +5,8 @@
 # With an X display the window appears there and the script ends when it is
 # closed. Without one (or with --demo) it shows Tamble at work on a virtual
 # display (Xvfb) and keeps pictures in build/screenshots/: notepad and Tamble
-# on one Wine desktop, the demo macro played into notepad, a short recording.
+# on one Wine desktop, the demo macro played into notepad, a short recording,
+# the file list, and the macro edited in notepad with the companion beside.
 #   run-tamble.sh [--demo]
 # TAMBLE_BIN, TAMBLE_RUN_DIR and TAMBLE_SHOTS name other folders for the
 # programs, the run and the pictures.
@@ -26,7 +27,7 @@ if [ $demo -eq 0 ] && ! { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }; 
   demo=1
 fi
 
-for file in Tamble.exe Tamblecore.dll tamble_snap.exe tamble_typist.exe; do
+for file in Tamble.exe Tamblewiz.exe Tamblecore.dll tamble_snap.exe tamble_typist.exe; do
   if [ ! -f "$bin/$file" ]; then
     echo "run-tamble: $bin/$file is missing (make win32)" >&2
     exit 1
@@ -106,7 +107,7 @@ EOF
 }
 
 prepare_folder() {
-  cp "$bin/Tamble.exe" "$bin/Tamblecore.dll" "$run/"
+  cp "$bin/Tamble.exe" "$bin/Tamblewiz.exe" "$bin/Tamblecore.dll" "$run/"
   mkdir -p "$run/data"
   cp "$root/resources/samples/demo.txt" "$run/data/"
   {
@@ -115,6 +116,8 @@ prepare_folder() {
       # Quick keys, the window shown while playing, beside notepad.
       printf 'RecInt=10\r\nPlyWin=0\r\nTopMost=1\r\n'
       printf 'WinPos=0:1:-1:-1:-1:-1:560:40:1000:200\r\n'
+      # Edit opens the macro in notepad.
+      printf 'EditorType=1\r\nEditor=notepad.exe\r\n'
     fi
   } >"$run/Tamble.ini"
 }
@@ -128,7 +131,9 @@ shot() { # NAME WINDOW
 }
 
 # Command ids of the main window, and the buttons of message boxes.
-play=32771 record=32772 stop=32773 open=57601 ok=1 cancel=2 no=7
+play=32771 record=32772 stop=32773 edit=32781 open=57601 ok=1 cancel=2 no=7
+# The companion's window-switch page: its title and class boxes, its send.
+window_switch=5 title_box=1026 class_box=1002 send=1019
 
 demonstrate() {
   pictures=()
@@ -178,10 +183,34 @@ demonstrate() {
   # Posted in turn on the same thread: the list has closed once this is done.
   snap settle Tamble.exe $play || fail "Tamble does not answer"
 
+  # Edit: the macro in a notepad of its own, the companion beside it. The
+  # first notepad goes first, so that the names find the new one.
+  snap close notepad.exe $no || fail "notepad does not close"
+  snap gone notepad.exe || fail "notepad does not end"
+  echo "run-tamble: editing the macro in notepad with the companion"
+  snap post Tamble.exe $edit
+  snap text notepad.exe "Hello" || fail "the macro is not in notepad"
+  snap find Tamblewiz.exe >/dev/null || fail "the companion did not start"
+  # Wide enough for the header lines: the Downs it is given count lines
+  # as the editor shows them.
+  snap move notepad.exe 20 40 980 300 || fail "notepad cannot be moved"
+  snap move Tamblewiz.exe 540 360 0 0 || fail "the companion cannot be moved"
+  # The user puts the caret on a new line at the end, then sends.
+  notepad=$(snap find notepad.exe | tr -d '\r') || fail "notepad has gone"
+  wine "$bin/tamble_typist.exe" type "$notepad" Ct+ !35 Ct- Ent || fail "the typist did not type"
+  snap page Tamblewiz.exe $window_switch || fail "the companion does not switch pages"
+  snap set Tamblewiz.exe $class_box Notepad || fail "no class box"
+  snap set Tamblewiz.exe $title_box "" || fail "no title box"
+  snap click Tamblewiz.exe $send || fail "no send button"
+  snap text notepad.exe '<Active "Notepad","">' || fail "the companion sent nothing"
+  shot companion-beside-notepad desktop
+  shot companion Tamblewiz.exe
+  snap close notepad.exe $no || fail "notepad does not close"
+  snap gone Tamblewiz.exe || fail "the companion does not end with the editor"
+
   # Neither keeps what it has: both ask, both are told no.
   snap close Tamble.exe $no || fail "Tamble does not close"
-  snap close notepad.exe $no || fail "notepad does not close"
-  snap gone Tamble.exe && snap gone notepad.exe || fail "a program does not end"
+  snap gone Tamble.exe || fail "Tamble does not end"
   wait "${programs[@]}" || true
   timeout 60 wineserver -w || fail "Wine does not end"
   echo "run-tamble: pictures in $shots:"

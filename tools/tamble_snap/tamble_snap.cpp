@@ -14,6 +14,10 @@
 //                                       posted to it so far (ID: a command whose
 //                                       prompt its status bar shows)
 //   tamble_snap gone PROGRAM            waits until PROGRAM has ended
+//   tamble_snap page WINDOW N           selects item N (depth first) of its tree of
+//                                       pages and waits until that page shows
+//   tamble_snap set WINDOW ID TEXT      sets the text of control ID of the shown page
+//   tamble_snap click WINDOW ID         clicks button ID of the shown page
 // WINDOW is "desktop", a program's file name for its main window (visible,
 // top-level, no owner, no buttons), or that name and "/box" for its message
 // box. Every wait gives up after TAMBLE_SNAP_SECONDS (30 unless set) with
@@ -100,13 +104,17 @@ std::vector<HWND> windowsOf(const std::string &program) {
   return found;
 }
 
-// Message boxes have buttons; the main windows shown here have none.
+// Message boxes have buttons of their own; the main windows shown here have
+// none (the companion's are on its pages, a level below).
 HWND windowOf(const std::string &name) {
   if (name == "desktop") return GetDesktopWindow();
   const size_t slash = name.find('/');
   const bool box = slash != std::string::npos && name.substr(slash) == "/box";
   for (HWND window : windowsOf(name.substr(0, slash))) {
-    const bool buttons = childOfClass(window, "Button") != nullptr;
+    bool buttons = false;
+    for (HWND child = GetWindow(window, GW_CHILD); child && !buttons;
+         child = GetWindow(child, GW_HWNDNEXT))
+      buttons = classOf(child) == "Button";
     if (box && buttons && classOf(window) == "#32770") return window;
     if (!box && !buttons && !GetWindow(window, GW_OWNER)) return window;
   }
@@ -210,9 +218,43 @@ bool settle(HWND window, int command) {
   return waitFor([&] { return textOf(bar).empty(); });
 }
 
+// The companion's tree of pages and the page it shows.
+constexpr int kPageTree = 1010;
+
+HWND shownPage(HWND window) {
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (classOf(child) == "#32770" && IsWindowVisible(child)) return child;
+  return nullptr;
+}
+
+bool selectPage(HWND window, int index) {
+  HWND tree = GetDlgItem(window, kPageTree);
+  if (!tree) return false;
+  const auto next = [tree](HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+  };
+  HTREEITEM item = next(nullptr, TVGN_ROOT);
+  for (int i = 0; item && i < index; ++i) {
+    HTREEITEM following = next(item, TVGN_CHILD);
+    for (HTREEITEM up = item; !following && up; up = next(up, TVGN_PARENT))
+      following = next(up, TVGN_NEXT);
+    item = following;
+  }
+  if (!item) return false;
+  HWND before = shownPage(window);
+  if (before && next(nullptr, TVGN_CARET) == item) return true;
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  return waitFor([&] {
+    HWND now = shownPage(window);
+    return now && now != before;
+  });
+}
+
 int usage() {
-  std::fprintf(stderr,
-               "usage: tamble_snap find|shot|move|post|close|text|button|settle|gone ...\n");
+  std::fprintf(
+      stderr, "usage: tamble_snap find|shot|move|post|close|text|button|settle|gone|page|set|click "
+              "...\n");
   return 2;
 }
 
@@ -273,6 +315,23 @@ int main(int argc, char **argv) {
              static_cast<LRESULT>(state) != -1 && ((state & TBSTATE_CHECKED) != 0) == checked;
     });
     return reached ? 0 : failed("the button is not in that state");
+  }
+  if (command == "page" && arguments(1))
+    return selectPage(window, std::atoi(argv[3])) ? 0 : failed("the page does not show");
+  if ((command == "set" && arguments(2)) || (command == "click" && arguments(1))) {
+    HWND page = shownPage(window);
+    HWND control = page ? GetDlgItem(page, std::atoi(argv[3])) : nullptr;
+    if (!control) return failed("no such control on the shown page");
+    if (command == "click")
+      return PostMessageA(page, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), BN_CLICKED),
+                          reinterpret_cast<LPARAM>(control))
+                 ? 0
+                 : failed("cannot post");
+    DWORD_PTR done = 0;
+    return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]),
+                               SMTO_ABORTIFHUNG, 5000, &done)
+               ? 0
+               : failed("cannot set the text");
   }
   if (command == "settle" && arguments(1))
     return settle(window, std::atoi(argv[3])) ? 0 : failed("the window does not answer");
