@@ -25,8 +25,8 @@
 
 // Pictures.
 #define IDI_MAIN 128
-#define IDB_TOP_MOST 129 // 6 frames: normal, hot, pressed, checked, checked hot, spare
-#define IDB_HELP 131     // 3 frames: normal, hot, pressed
+#define IDB_TOP_MOST 129     // 6 frames: normal, hot, pressed, checked, checked hot, spare
+#define IDB_HELP 131         // 3 frames: normal, hot, pressed
 #define IDI_PICKER 152       // the picker at rest
 #define IDI_PICKER_EMPTY 154 // its place while it is dragged
 #define IDC_PICKER_CURSOR 155
