@@ -140,6 +140,32 @@ TEST(Companion, EscapeClosesNothingAndCancelFromOutsideWritesNothing) {
   EXPECT_EQ(folder.settings(), before);
 }
 
+// OK (Enter in the tree) checks every page made so far and shows the one
+// that fails; it writes nothing either.
+TEST(Companion, OkChecksThePagesMadeAndEndsWithoutWriting) {
+  CompanionFolder folder;
+  const std::string before = folder.settings();
+  Companion companion(folder, "");
+  ASSERT_TRUE(companion.waitUntilShown());
+  ASSERT_TRUE(companion.selectPage(kWait));
+  companion.setText(kWaitTime, "x");
+  ASSERT_TRUE(companion.selectPage(kRepeat));
+  ASSERT_TRUE(companion.selectPage(kKeyTop));
+  PostMessageA(companion.window(), WM_COMMAND, IDOK, 0);
+  HWND box = companion.waitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(Companion::messageText(box), "整数を入力してください。");
+  Companion::answer(box, IDOK);
+  EXPECT_TRUE(
+      waitUntil([&] { return companion.item(kWaitTime) && companion.text(kWaitTime) == "x"; }));
+  EXPECT_FALSE(companion.ended());
+
+  companion.setText(kWaitTime, "5");
+  PostMessageA(companion.window(), WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(companion.waitForEnd());
+  EXPECT_EQ(folder.settings(), before);
+}
+
 TEST(Companion, ClosingKeepsItsPlaceBesideTheEditorAndOpensThereAgain) {
   CompanionFolder folder;
   std::optional<Notepad> notepad(std::in_place);
