@@ -18,8 +18,15 @@ using IconHistory = std::array<std::string, kIconHistorySize>;
 // Entry i from key "File<i+1>"; missing keys give empty entries.
 IconHistory readIconHistory(Profile &profile);
 
-// Replaces the section: the keys of non-empty entries only.
+// Replaces the section: File1 to File5, empty when unused, so that an entry
+// taken out does not come back from a key left behind.
 void writeIconHistory(Profile &profile, const IconHistory &history);
+
+// The file first, taken out from further down (letter case aside); the
+// oldest falls off beyond five. Empty places close up.
+void addToIconHistory(IconHistory &history, const std::string &path);
+// The file taken out (letter case aside); the rest close up.
+void removeFromIconHistory(IconHistory &history, const std::string &path);
 
 } // namespace tb
 

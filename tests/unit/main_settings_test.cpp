@@ -301,12 +301,31 @@ TEST(IconHistory, FileKeysOneToFiveNewestFirst) {
   history = {"C:\\new.ico", "C:\\a.exe", "", "C:\\c.dll", ""};
   profile.writes.clear();
   tb::writeIconHistory(profile, history);
-  EXPECT_EQ(profile.writes, (std::vector<std::string>{
-                                "-IconLocation", "IconLocation/File1=C:\\new.ico",
-                                "IconLocation/File2=C:\\a.exe", "IconLocation/File4=C:\\c.dll"}));
+  EXPECT_EQ(profile.writes,
+            (std::vector<std::string>{
+                "-IconLocation", "IconLocation/File1=C:\\new.ico", "IconLocation/File2=C:\\a.exe",
+                "IconLocation/File3=", "IconLocation/File4=C:\\c.dll", "IconLocation/File5="}));
   EXPECT_EQ(tb::readIconHistory(profile), history);
   EXPECT_EQ(profile.readInt("Com", "RecInt", 0), 5);
   EXPECT_EQ(profile.readString("IconLocation", "File6", "gone"), "gone");
+}
+
+TEST(IconHistory, NewestFirstAtMostFiveWithoutRepeats) {
+  tb::IconHistory history{"C:\\a.exe", "", "C:\\c.dll", "", ""};
+  tb::addToIconHistory(history, "C:\\C.DLL");
+  EXPECT_EQ(history, (tb::IconHistory{"C:\\C.DLL", "C:\\a.exe", "", "", ""}));
+  for (const char *path : {"C:\\1", "C:\\2", "C:\\3", "C:\\4"}) tb::addToIconHistory(history, path);
+  EXPECT_EQ(history, (tb::IconHistory{"C:\\4", "C:\\3", "C:\\2", "C:\\1", "C:\\C.DLL"}));
+  tb::addToIconHistory(history, "");
+  EXPECT_EQ(history[0], "C:\\4");
+
+  tb::removeFromIconHistory(history, "c:\\2");
+  EXPECT_EQ(history, (tb::IconHistory{"C:\\4", "C:\\3", "C:\\1", "C:\\C.DLL", ""}));
+  // Written and read back, the removed file does not return.
+  TempFile file("[IconLocation]\r\nFile1=C:\\4\r\nFile5=C:\\2\r\n");
+  LoggingProfile profile(file.path());
+  tb::writeIconHistory(profile, history);
+  EXPECT_EQ(tb::readIconHistory(profile), history);
 }
 
 } // namespace
