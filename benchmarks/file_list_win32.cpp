@@ -3,6 +3,8 @@
 // the Open command until the list view holds every file, against the time
 // of the dir command, and their ratio. Run it under Wine:
 // scripts/wine-run.sh build/win32/bin/tamble_file_list_bench.exe
+#include "bench_timing_win32.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,24 +17,16 @@
 
 namespace {
 
+using tbbench::median;
+using tbbench::millisecondsSince;
+using tbbench::now;
+
 constexpr int kFiles = 10000;
 constexpr int kRounds = 5;
 constexpr DWORD kPatienceMs = 120000;
 
 std::string folderOf(const std::string &path) {
   return path.substr(0, path.find_last_of('\\') + 1);
-}
-
-LONGLONG now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
-}
-
-double millisecondsSince(LONGLONG start) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now() - start) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 struct Search {
@@ -64,11 +58,6 @@ HWND waitForDialog(DWORD process, int childId) {
     Sleep(1);
   }
   return nullptr;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 void removeTree(const std::string &folder) {

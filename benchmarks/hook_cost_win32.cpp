@@ -15,6 +15,8 @@
 #include "sent_message_wait_win32.h"
 #include "tamblecore.h"
 
+#include "bench_timing_win32.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -30,16 +32,14 @@
 
 namespace {
 
+using tbbench::median;
+using tbbench::millisecondsSince;
+using tbbench::now;
+
 constexpr int kKeys = 500;
 constexpr int kWindows = 100;
 constexpr int kRounds = 7;
 constexpr DWORD kFailed = 0xFFFFFFFF;
-
-LONGLONG now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
-}
 
 DWORD microsecondsSince(LONGLONG start) {
   LARGE_INTEGER frequency;
@@ -230,11 +230,6 @@ private:
   std::unique_ptr<EmptyOtherBitnessHooks> others_;
   bool ok_ = true;
 };
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 int measure() {
   LoadLibraryA("tamble_empty_hook.dll");

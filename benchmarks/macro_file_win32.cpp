@@ -4,6 +4,8 @@
 #include "macro_text.h"
 #include "realistic_macro.h"
 
+#include "bench_timing_win32.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +15,10 @@
 #include <vector>
 
 namespace {
+
+using tbbench::median;
+using tbbench::millisecondsSince;
+using tbbench::now;
 
 constexpr int kRounds = 15;
 
@@ -24,11 +30,6 @@ double milliseconds(const std::function<void()> &work) {
   QueryPerformanceCounter(&end);
   return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 /
          static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 void plainWrite(const std::string &path, const std::string &bytes) {

@@ -9,7 +9,9 @@
 #include "main_dialog_win32.h"
 #include "ui/application.h"
 
+#include "bench_timing_win32.h"
 #include <tlhelp32.h>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -20,6 +22,10 @@
 #include <vector>
 
 namespace {
+
+using tbbench::median;
+using tbbench::millisecondsSince;
+using tbbench::now;
 
 constexpr int kCycles = 100;
 constexpr DWORD kIdleMs = 10000;
@@ -51,12 +57,6 @@ double milliseconds(LONGLONG from, LONGLONG to) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   return static_cast<double>(to - from) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
 }
 
 class Driver {

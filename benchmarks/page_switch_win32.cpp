@@ -2,6 +2,9 @@
 // first showing of each page (made from its template then) and later
 // showings, against a plain message round trip to the same window (the
 // cost of asking at all). Run it under Wine: make bench.
+#include "bench_timing_win32.h"
+#include "ui/tree_view.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,26 +16,13 @@
 
 namespace {
 
+using tbbench::median;
+using tbbench::millisecondsSince;
+using tbbench::now;
+
 constexpr int kPageTree = 1010;
 constexpr int kRounds = 10;
 constexpr DWORD kPatienceMs = 60000;
-
-LONGLONG now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
-}
-
-double millisecondsSince(LONGLONG start) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now() - start) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? -1 : values[values.size() / 2];
-}
 
 HWND shownPage(HWND companion) {
   for (HWND child = GetWindow(companion, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -44,25 +34,11 @@ HWND shownPage(HWND companion) {
 }
 
 // Every item of the tree, depth first.
-std::vector<HTREEITEM> treeItems(HWND tree) {
+std::vector<HTREEITEM> treeItems(HWND window) {
+  const tb::ui::TreeView tree(window);
   std::vector<HTREEITEM> items;
-  const auto next = [tree](HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-  };
-  for (HTREEITEM item = next(nullptr, TVGN_ROOT); item;) {
+  for (HTREEITEM item = tree.GetRoot(); item; item = tree.GetNextInOrder(item))
     items.push_back(item);
-    if (HTREEITEM child = next(item, TVGN_CHILD)) {
-      item = child;
-      continue;
-    }
-    HTREEITEM sibling = next(item, TVGN_NEXT);
-    while (!sibling && item) {
-      item = next(item, TVGN_PARENT);
-      if (item) sibling = next(item, TVGN_NEXT);
-    }
-    item = sibling;
-  }
   return items;
 }
 

@@ -1,6 +1,8 @@
 // Tamble.exe and Tamblewiz.exe against the smallest dialog program, all
 // started the same way in turns: the time from the start until the window
 // is visible. Run it under Wine: make bench.
+#include "bench_timing_win32.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -11,23 +13,15 @@
 
 namespace {
 
+using tbbench::median;
+using tbbench::millisecondsSince;
+using tbbench::now;
+
 constexpr int kRounds = 21;
 constexpr DWORD kPatienceMs = 60000;
 
 std::string folderOf(const std::string &path) {
   return path.substr(0, path.find_last_of('\\') + 1);
-}
-
-LONGLONG now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
-}
-
-double millisecondsSince(LONGLONG start) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now() - start) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 struct Search {
@@ -71,11 +65,6 @@ double measure(const std::string &program, const std::string &folder) {
   CloseHandle(started.hThread);
   CloseHandle(started.hProcess);
   return startMs;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? -1 : values[values.size() / 2];
 }
 
 } // namespace

@@ -39,6 +39,15 @@ public:
   HTREEITEM GetChild(HTREEITEM item) const { return GetNextItem(item, TVGN_CHILD); }
   HTREEITEM GetNextSibling(HTREEITEM item) const { return GetNextItem(item, TVGN_NEXT); }
   HTREEITEM GetParentItem(HTREEITEM item) const { return GetNextItem(item, TVGN_PARENT); }
+  // The item after this one in the order the items were added, as if every
+  // item were expanded: its first child, else the next sibling of it or of
+  // its nearest ancestor that has one.
+  HTREEITEM GetNextInOrder(HTREEITEM item) const {
+    if (HTREEITEM child = GetChild(item)) return child;
+    for (HTREEITEM up = item; up; up = GetParentItem(up))
+      if (HTREEITEM sibling = GetNextSibling(up)) return sibling;
+    return nullptr;
+  }
   bool SelectItem(HTREEITEM item) {
     return SendMsg(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)) != 0;
   }

@@ -1,6 +1,7 @@
 #include "companion_driver.h"
 
 #include "run_program.h"
+#include "ui/tree_view.h"
 
 #include <commctrl.h>
 
@@ -96,25 +97,9 @@ bool Companion::waitUntilShown() const {
 }
 
 HTREEITEM Companion::treeItem(int page) const {
-  // Depth first, as the pages were added.
-  HWND tree = GetDlgItem(window_, kPageTree);
-  const auto next = [tree](HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-  };
-  HTREEITEM item = next(nullptr, TVGN_ROOT);
-  for (int i = 0; item && i < page; ++i) {
-    if (HTREEITEM child = next(item, TVGN_CHILD)) {
-      item = child;
-      continue;
-    }
-    HTREEITEM sibling = next(item, TVGN_NEXT);
-    while (!sibling && item) {
-      item = next(item, TVGN_PARENT);
-      if (item) sibling = next(item, TVGN_NEXT);
-    }
-    item = sibling;
-  }
+  const tb::ui::TreeView tree(GetDlgItem(window_, kPageTree));
+  HTREEITEM item = tree.GetRoot();
+  for (int i = 0; item && i < page; ++i) item = tree.GetNextInOrder(item);
   return item;
 }
 

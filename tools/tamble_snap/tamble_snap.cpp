@@ -22,6 +22,8 @@
 // top-level, no owner, no buttons), or that name and "/box" for its message
 // box. Every wait gives up after TAMBLE_SNAP_SECONDS (30 unless set) with
 // status 1.
+#include "ui/tree_view.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -228,23 +230,14 @@ HWND shownPage(HWND window) {
 }
 
 bool selectPage(HWND window, int index) {
-  HWND tree = GetDlgItem(window, kPageTree);
-  if (!tree) return false;
-  const auto next = [tree](HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-  };
-  HTREEITEM item = next(nullptr, TVGN_ROOT);
-  for (int i = 0; item && i < index; ++i) {
-    HTREEITEM following = next(item, TVGN_CHILD);
-    for (HTREEITEM up = item; !following && up; up = next(up, TVGN_PARENT))
-      following = next(up, TVGN_NEXT);
-    item = following;
-  }
+  tb::ui::TreeView tree(GetDlgItem(window, kPageTree));
+  if (!tree.Hwnd()) return false;
+  HTREEITEM item = tree.GetRoot();
+  for (int i = 0; item && i < index; ++i) item = tree.GetNextInOrder(item);
   if (!item) return false;
   HWND before = shownPage(window);
-  if (before && next(nullptr, TVGN_CARET) == item) return true;
-  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  if (before && tree.GetSelection() == item) return true;
+  tree.SelectItem(item);
   return waitFor([&] {
     HWND now = shownPage(window);
     return now && now != before;
