@@ -6,6 +6,8 @@
 #ifndef TAMBLE_COMMAND_PAGES_H
 #define TAMBLE_COMMAND_PAGES_H
 
+#include "int_field.h"
+
 #include <optional>
 #include <string>
 
@@ -48,17 +50,10 @@ std::string intervalText(int position);
 std::string copyText(const std::string &text);
 
 // The ranges of the numeric fields.
-struct FieldRange {
-  int low, high;
-};
 inline constexpr FieldRange kWaitRange{1, 9999};    // 1/100 s
 inline constexpr FieldRange kSecondsRange{0, 9999}; // WaitForWindow
 inline constexpr FieldRange kRepeatRange{0, 9999};  // 0 repeats for ever
 inline constexpr FieldRange kSpeedRange{1, 10};
-
-// A field's text as its number: decimal digits with an optional sign and
-// blanks around, within the range; none otherwise.
-std::optional<int> parseField(const std::string &text, FieldRange range);
 
 } // namespace tb
 
