@@ -73,7 +73,7 @@ void CDropEdit::OnDropFiles(HDROP drop) {
     const std::string target = resolveShortcut(text);
     if (!target.empty()) text = target;
   }
-  ReplaceSel(text, true);
+  OnDropped(text);
 }
 
 bool CDropEdit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {

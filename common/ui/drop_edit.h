@@ -25,6 +25,9 @@ public:
   void SetResolveShortcuts(bool resolve) { resolveShortcuts_ = resolve; }
 
 protected:
+  // The path dropped (a shortcut's target when asked for); by default it
+  // takes the selection's place.
+  virtual void OnDropped(const std::string &path) { ReplaceSel(path, true); }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
   void OnWindowGone() override;

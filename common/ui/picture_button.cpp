@@ -131,9 +131,10 @@ void CMenuButton::DropDown() {
   HMENU popup = ready_;
   if (!popup && menuId_ && loaded.Load(menuId_, instance_)) popup = loaded.GetSubMenu(subMenu_);
   if (!popup) return;
-  // The main window gets the chosen command, as from its own menu.
   Application *app = Application::Current();
-  HWND owner = app && app->MainWindow() ? app->MainWindow() : GetAncestor(Hwnd(), GA_ROOT);
+  HWND owner = target_                    ? target_
+               : app && app->MainWindow() ? app->MainWindow()
+                                          : GetAncestor(Hwnd(), GA_ROOT);
   RECT rect;
   GetWindowRect(&rect);
   menuOpen_ = true;

@@ -49,6 +49,9 @@ public:
   void SetMenu(UINT menuId, int subMenu, HINSTANCE instance = nullptr);
   // A menu the caller keeps.
   void SetMenu(HMENU menu);
+  // The window that gets the chosen command; without one the application's
+  // main window gets it, as from its own menu.
+  void SetTarget(HWND target) { target_ = target; }
   bool IsMenuOpen() const { return menuOpen_; }
 
 protected:
@@ -63,6 +66,7 @@ private:
   int subMenu_ = 0;
   HINSTANCE instance_ = nullptr;
   HMENU ready_ = nullptr;
+  HWND target_ = nullptr;
   bool menuOpen_ = false;
 };
 

@@ -31,13 +31,19 @@ public:
     SendMessageA(::GetParent(window_), changed ? PSM_CHANGED : PSM_UNCHANGED,
                  reinterpret_cast<WPARAM>(window_), 0);
   }
+  // How the page last answered the sheet's end: its changes applied (OK),
+  // refused, or reset (Cancel).
+  enum class Outcome { None, Applied, Refused, Reset };
+  Outcome LastOutcome() const { return outcome_; }
+  void ForgetOutcome() { outcome_ = Outcome::None; }
 
 protected:
   // 0 to show the page, -1 to refuse, or a page's template id to go there.
   virtual LRESULT OnSetActive() { return 0; }
   // True keeps the page (its data is not valid).
   virtual bool OnKillActive() { return false; }
-  // True when the changes were taken; false keeps the sheet open here.
+  // True when the changes were taken; false keeps the sheet open on this
+  // page.
   virtual bool OnApply() { return true; }
   virtual void OnReset() {}
   // True refuses to close the sheet.
@@ -48,6 +54,7 @@ private:
   static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::vector<DWORD> templateCopy_;
   std::string title_;
+  Outcome outcome_ = Outcome::None;
 };
 
 class PropertySheet {
@@ -55,7 +62,7 @@ public:
   explicit PropertySheet(const std::string &caption = {}) : caption_(caption) {}
   PropertySheet(const PropertySheet &) = delete;
   PropertySheet &operator=(const PropertySheet &) = delete;
-  ~PropertySheet();
+  virtual ~PropertySheet();
 
   // Pages must live as long as the sheet.
   void AddPage(PropertyPage &page) { pages_.push_back(&page); }
@@ -73,8 +80,24 @@ public:
   void Destroy();
   HWND Hwnd() const { return sheet_; }
 
+  // A modal sheet run by a loop of its own: the system's modal loop never
+  // lets the program see the queue run dry, and the pages' rules
+  // (UpdateCommand) are applied then. The sheet is modeless under the
+  // loop, its owner disabled; it is made hidden and shown once OnCreated
+  // has arranged it. IDOK when it ended with OK, IDCANCEL otherwise, -1
+  // when it could not be made.
+  INT_PTR DoModalLoop(HWND owner);
+
+protected:
+  // Once the sheet exists, before it shows (DoModalLoop).
+  virtual void OnCreated() {}
+  // Each time the loop's queue has run dry, after the pages' rules.
+  virtual void OnIdle() {}
+  const std::vector<PropertyPage *> &Pages() const { return pages_; }
+
 private:
   INT_PTR Run(HWND owner, DWORD extraFlags);
+  bool EndedWithOk() const;
 
   std::string caption_;
   std::vector<PropertyPage *> pages_;

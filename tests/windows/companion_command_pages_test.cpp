@@ -3,6 +3,7 @@
 // the caret of a message, the open-file dialog of the run page, and the
 // buttons' enabling rules.
 #include "companion_driver.h"
+#include "shell_link_support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 namespace {
 
 using namespace cwtest;
+using tbtest::makeShortcut;
 
 constexpr int kNumber = 1006; // wait time, repeat count
 constexpr int kText = 1038;   // message, error message, copied text
@@ -218,25 +220,6 @@ TEST_F(CommandPagesTest, CopyDoublesQuotes) {
   companion->setText(kText, "\"");
   EXPECT_TRUE(companion->waitEnabled(kSend, true));
   EXPECT_TRUE(sends("<Copy \"\"\"\">", kAsItIs));
-}
-
-// A shortcut to a file, made through the shell.
-bool makeShortcut(const std::string &shortcut, const std::string &target) {
-  IShellLinkA *link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              reinterpret_cast<void **>(&link))))
-    return false;
-  bool made = false;
-  IPersistFile *file = nullptr;
-  if (SUCCEEDED(link->SetPath(target.c_str())) &&
-      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file)))) {
-    wchar_t wide[MAX_PATH] = L"";
-    MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
-    made = SUCCEEDED(file->Save(wide, TRUE));
-    file->Release();
-  }
-  link->Release();
-  return made;
 }
 
 // Chooses a file in the open-file dialog the browse button shows.

@@ -1,5 +1,6 @@
 // The small controls on the real system: hooks on window procedures, the
 // edit box that takes dropped files, the link label, and the clipboard.
+#include "shell_link_support.h"
 #include "ui/clipboard.h"
 #include "ui/drop_edit.h"
 #include "ui/modeless_dialog.h"
@@ -18,6 +19,7 @@
 namespace {
 
 using namespace tb::ui;
+using tbtest::makeShortcut;
 
 constexpr UINT kProbe = WM_APP + 7;
 
@@ -163,24 +165,6 @@ HGLOBAL dropOf(const std::vector<std::string> &paths) {
   std::memcpy(reinterpret_cast<char *>(drop) + sizeof(DROPFILES), list.data(), list.size());
   GlobalUnlock(memory);
   return memory;
-}
-
-bool makeShortcut(const std::string &link, const std::string &target) {
-  IShellLinkA *shellLink = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              reinterpret_cast<void **>(&shellLink))))
-    return false;
-  IPersistFile *file = nullptr;
-  bool saved = false;
-  if (SUCCEEDED(shellLink->SetPath(target.c_str())) &&
-      SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file)))) {
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
-    saved = SUCCEEDED(file->Save(wide, TRUE));
-    file->Release();
-  }
-  shellLink->Release();
-  return saved;
 }
 
 class ControlsDialog : public uitest::UiTest {

@@ -11,6 +11,7 @@
 #include "ui_test_support.h"
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -461,6 +462,86 @@ TEST_F(CommandRouting, PropertyPagesAnswerTheSheet) {
   EXPECT_TRUE(SendMessageA(window, PSM_APPLY, 0, 0));
   EXPECT_EQ(one.applies, 2);
   sheet.Destroy();
+}
+
+// A page whose edit box follows a rule, and a sheet that acts whenever its
+// own loop has run dry.
+class RulePage : public Page {
+public:
+  using Page::Page;
+  bool editEnabled = true;
+
+protected:
+  void UpdateCommand(UINT id, CommandState &state) override {
+    if (id == IDC_EDIT) state.Enable(editEnabled);
+  }
+};
+
+class LoopSheet : public PropertySheet {
+public:
+  std::vector<std::function<void(HWND)>> steps; // one per idle pass
+  bool shownWhenCreated = true;
+
+protected:
+  void OnCreated() override { shownWhenCreated = IsWindowVisible(Hwnd()) != FALSE; }
+  void OnIdle() override {
+    if (next < steps.size()) steps[next++](Hwnd());
+  }
+
+private:
+  std::size_t next = 0;
+};
+
+TEST_F(CommandRouting, ASheetUnderItsOwnLoopAppliesThePagesRulesAndTellsOkFromCancel) {
+  HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+  ASSERT_TRUE(owner);
+  const auto press = [](int button) {
+    return [button](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); };
+  };
+  {
+    RulePage one(IDD_PAGE_ONE);
+    Page two(IDD_PAGE_TWO);
+    LoopSheet sheet;
+    sheet.AddPage(one);
+    sheet.AddPage(two);
+    one.editEnabled = false;
+    sheet.steps = {[&](HWND window) {
+                     EXPECT_TRUE(IsWindowVisible(window));
+                     EXPECT_FALSE(IsWindowEnabled(owner));
+                     EXPECT_FALSE(IsWindowEnabled(one.GetItem(IDC_EDIT)));
+                     one.editEnabled = true;
+                   },
+                   [&](HWND window) {
+                     EXPECT_TRUE(IsWindowEnabled(one.GetItem(IDC_EDIT)));
+                     // The first OK is refused: the sheet stays.
+                     one.accept = false;
+                     PostMessageA(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                   },
+                   [&](HWND window) {
+                     EXPECT_EQ(one.applies, 1);
+                     one.accept = true;
+                     PostMessageA(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                   }};
+    EXPECT_EQ(sheet.DoModalLoop(owner), IDOK);
+    EXPECT_FALSE(sheet.shownWhenCreated);
+    EXPECT_EQ(one.applies, 2);
+    EXPECT_EQ(two.applies, 0); // never shown, never asked
+    EXPECT_EQ(sheet.Hwnd(), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+  }
+  for (const bool refusedFirst : {false, true}) {
+    // Cancel, also after a refused OK, is Cancel.
+    Page one(IDD_PAGE_ONE);
+    LoopSheet sheet;
+    sheet.AddPage(one);
+    one.accept = false;
+    sheet.steps = {press(PSBTN_CANCEL)};
+    if (refusedFirst) sheet.steps.insert(sheet.steps.begin(), press(PSBTN_OK));
+    EXPECT_EQ(sheet.DoModalLoop(owner), IDCANCEL) << refusedFirst;
+    EXPECT_EQ(one.applies, refusedFirst ? 1 : 0);
+  }
+  DestroyWindow(owner);
 }
 
 TEST(ResourceStrings, AnyLengthAndTheTwoPartsOfACommandText) {
