@@ -11,6 +11,14 @@ void writeIfChanged(Profile &profile, int &current, int chosen, const char *key)
   profile.writeInt(kComSection, key, chosen);
 }
 
+// An on/off value is written as 0 or 1, and only when it turned: a stored 5
+// that the user left on stays as it is.
+void writeSwitchIfChanged(Profile &profile, int &current, int chosen, const char *key) {
+  if ((current != 0) == (chosen != 0)) return;
+  current = chosen != 0 ? 1 : 0;
+  profile.writeInt(kComSection, key, current);
+}
+
 } // namespace
 
 int readIniVersion(Profile &profile) { return profile.readInt(kComSection, "IniVersion", 0); }
@@ -51,8 +59,8 @@ bool applyOptions(Profile &profile, ComSettings &current, const ComSettings &cho
     profile.writeText(kComSection, "Editor", chosen.editorCommand);
   }
   writeIfChanged(profile, current.recordEndKey, chosen.recordEndKey, "RecEndKey");
-  writeIfChanged(profile, current.trace, chosen.trace ? 1 : 0, "Debug");
-  writeIfChanged(profile, current.autoBackup, chosen.autoBackup ? 1 : 0, "RecAutoBkup");
+  writeSwitchIfChanged(profile, current.trace, chosen.trace, "Debug");
+  writeSwitchIfChanged(profile, current.autoBackup, chosen.autoBackup, "RecAutoBkup");
   writeIfChanged(profile, current.playStartKey, chosen.playStartKey, "PlayStartKey");
   writeIfChanged(profile, current.playEndKey, chosen.playEndKey, "PlayEndKey");
   return topMostChanged;

@@ -6,7 +6,8 @@
 # closed. Without one (or with --demo) it shows Tamble at work on a virtual
 # display (Xvfb) and keeps pictures in build/screenshots/: notepad and Tamble
 # on one Wine desktop, the demo macro played into notepad, a short recording,
-# the file list, and the macro edited in notepad with the companion beside.
+# the file list, the options sheet's pages, and the macro edited in notepad
+# with the companion beside.
 #   run-tamble.sh [--demo]
 # TAMBLE_BIN, TAMBLE_RUN_DIR and TAMBLE_SHOTS name other folders for the
 # programs, the run and the pictures.
@@ -131,7 +132,7 @@ shot() { # NAME WINDOW
 }
 
 # Command ids of the main window, and the buttons of message boxes.
-play=32771 record=32772 stop=32773 edit=32781 open=57601 ok=1 cancel=2 no=7
+play=32771 record=32772 stop=32773 edit=32781 options=32787 open=57601 ok=1 cancel=2 no=7
 # The companion's window-switch page: its title and class boxes, its send.
 window_switch=5 title_box=1026 class_box=1002 send=1019
 
@@ -181,6 +182,19 @@ demonstrate() {
   shot file-list Tamble.exe/box
   snap post Tamble.exe/box $cancel
   # Posted in turn on the same thread: the list has closed once this is done.
+  snap settle Tamble.exe $play || fail "Tamble does not answer"
+
+  # The options sheet, one picture of each page in the order of its tabs.
+  echo "run-tamble: the options sheet's pages"
+  snap post Tamble.exe $options
+  snap find Tamble.exe/box >/dev/null || fail "no options sheet"
+  local page=0 name
+  for name in window record play editor about; do
+    snap tab Tamble.exe/box $page || fail "the options sheet does not show its page $name"
+    shot options-$name Tamble.exe/box
+    page=$((page + 1))
+  done
+  snap post Tamble.exe/box $cancel
   snap settle Tamble.exe $play || fail "Tamble does not answer"
 
   # Edit: the macro in a notepad of its own, the companion beside it. The

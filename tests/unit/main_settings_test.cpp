@@ -153,6 +153,14 @@ TEST(MainSettings, OptionsWriteOnlyChangedValuesInTheirOrder) {
   chosen.autoBackup = 1;
   EXPECT_FALSE(tb::applyOptions(profile, current, chosen));
   EXPECT_EQ(profile.writes, (std::vector<std::string>{"Com/Debug=0", "Com/RecAutoBkup=1"}));
+
+  // A switch stored as 5 that the user left on is not rewritten as 1.
+  profile.writes.clear();
+  current.autoBackup = 5;
+  chosen.autoBackup = 5;
+  EXPECT_FALSE(tb::applyOptions(profile, current, chosen));
+  EXPECT_TRUE(profile.writes.empty());
+  EXPECT_EQ(current.autoBackup, 5);
 }
 
 TEST(MainSettings, DataFolderStarOrEmptyBecomesTheStandardFolder) {

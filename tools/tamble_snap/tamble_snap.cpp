@@ -18,6 +18,7 @@
 //                                       pages and waits until that page shows
 //   tamble_snap set WINDOW ID TEXT      sets the text of control ID of the shown page
 //   tamble_snap click WINDOW ID         clicks button ID of the shown page
+//   tamble_snap tab WINDOW N            shows page N of a property sheet, painted
 // WINDOW is "desktop", a program's file name for its main window (visible,
 // top-level, no owner, no buttons), or that name and "/box" for its message
 // box. Every wait gives up after TAMBLE_SNAP_SECONDS (30 unless set) with
@@ -244,10 +245,21 @@ bool selectPage(HWND window, int index) {
   });
 }
 
+// A property sheet's page N, shown and painted.
+bool selectTab(HWND sheet, int index) {
+  DWORD_PTR done = 0;
+  if (!SendMessageTimeoutA(sheet, PSM_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &done))
+    return false;
+  HWND tab = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  if (!waitFor([&] { return SendMessageA(tab, TCM_GETCURSEL, 0, 0) == index; })) return false;
+  return RedrawWindow(sheet, nullptr, nullptr,
+                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW) != FALSE;
+}
+
 int usage() {
   std::fprintf(
-      stderr, "usage: tamble_snap find|shot|move|post|close|text|button|settle|gone|page|set|click "
-              "...\n");
+      stderr, "usage: tamble_snap find|shot|move|post|close|text|button|settle|gone|page|set|click|"
+              "tab ...\n");
   return 2;
 }
 
@@ -309,6 +321,8 @@ int main(int argc, char **argv) {
     });
     return reached ? 0 : failed("the button is not in that state");
   }
+  if (command == "tab" && arguments(1))
+    return selectTab(window, std::atoi(argv[3])) ? 0 : failed("the sheet does not show that page");
   if (command == "page" && arguments(1))
     return selectPage(window, std::atoi(argv[3])) ? 0 : failed("the page does not show");
   if ((command == "set" && arguments(2)) || (command == "click" && arguments(1))) {
