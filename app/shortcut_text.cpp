@@ -43,6 +43,13 @@ std::string shortcutLinkPath(const std::string &folder, const std::string &name)
   return path;
 }
 
+CleanName cleanLinkPath(const std::string &path) {
+  const PathParts parts = splitPath(path);
+  CleanName name = cleanShortcutName(parts.name);
+  name.name = parts.drive + parts.folder + name.name + parts.extension;
+  return name;
+}
+
 std::string shortcutArguments(ShortcutAction action, const std::string &macro,
                               const std::string &dataFolder) {
   if (action == ShortcutAction::Record) return "/pt";

@@ -22,6 +22,10 @@ CleanName cleanShortcutName(const std::string &name);
 // The shortcut file: folder \ cleaned name .lnk.
 std::string shortcutLinkPath(const std::string &folder, const std::string &name);
 
+// A full path with its file-name part cleaned the same way; drive, folder
+// and extension stay as they are.
+CleanName cleanLinkPath(const std::string &path);
+
 // The arguments: the macro relative to the data folder when it lies
 // inside, in quotes when it holds a blank, #, %, ;, / or \, then " /p" to
 // play it; "/pt" alone to record.

@@ -47,3 +47,15 @@ TEST(ShortcutText, ArgumentsAreRelativeToTheDataFolderAndQuoted) {
   EXPECT_EQ(shortcutArguments(ShortcutAction::Open, kSo + ".txt", data), kSo + ".txt");
   EXPECT_EQ(shortcutArguments(ShortcutAction::Record, "C:\\x.txt", data), "/pt");
 }
+
+TEST(ShortcutText, ALinkPathLosesForbiddenCharactersOnlyInItsFileName) {
+  const tb::CleanName clean = tb::cleanLinkPath("C:\\a b\\x;y\\a:b*c.lnk");
+  EXPECT_EQ(clean.name, "C:\\a b\\x;y\\abc.lnk");
+  EXPECT_FALSE(clean.wasClean);
+  EXPECT_TRUE(tb::cleanLinkPath("C:\\Desk\\" + kSo + ".txt.lnk").wasClean);
+  EXPECT_EQ(tb::cleanLinkPath("C:\\Desk\\" + kSo + ".txt.lnk").name,
+            "C:\\Desk\\" + kSo + ".txt.lnk");
+  EXPECT_EQ(tb::cleanLinkPath("C:\\Desk\\?*.lnk").name, "C:\\Desk\\temp999.lnk");
+  EXPECT_EQ(tb::cleanLinkPath("%USERPROFILE%\\Desktop\\<a>.lnk").name,
+            "%USERPROFILE%\\Desktop\\a.lnk");
+}

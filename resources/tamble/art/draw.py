@@ -338,6 +338,19 @@ FILE_LIST_TOOL_BAR = [glyph_edit, glyph_shortcut, glyph_rename, glyph_delete, gl
                       glyph_new_folder]
 
 
+# --- Picture buttons: 16 x 16 on light grey, the colour the buttons take as
+# transparent.
+
+LIGHT_GREY = (192, 192, 192)
+
+
+def folder_button():
+    """Bitmap 161, the shortcut dialogs' folder buttons: an open folder."""
+    canvas = Canvas(16, 16)
+    glyph_open(Glyph(canvas, 0, 1))
+    return canvas
+
+
 # --- Indicator: seven-segment digits and the state pictures ----------------
 
 LIT = (0, 255, 0)
@@ -531,6 +544,7 @@ def pictures():
         out.append(('recording_blink%s.bmp' % suffix, recording(s, False), 'bmp'))
         out.append(('playing%s.bmp' % suffix, playing(s, True), 'bmp'))
         out.append(('playing_blink%s.bmp' % suffix, playing(s, False), 'bmp'))
+    out.append(('folder_button.bmp', folder_button(), 'grey'))
     return out
 
 
@@ -559,7 +573,7 @@ def main():
     items = pictures()
     for name, canvas, kind in items:
         with open(os.path.join(HERE, name), 'wb') as f:
-            f.write(bmp_bytes(canvas, MAGENTA if kind == 'key' else None))
+            f.write(bmp_bytes(canvas, {'key': MAGENTA, 'grey': LIGHT_GREY}.get(kind)))
     icons = [[program_icon(n) for n in (16, 32, 48)], [folder_icon(n) for n in (16, 32, 48)]]
     for name, sizes in zip(('tamble.ico', 'folder.ico'), icons):
         with open(os.path.join(HERE, name), 'wb') as f:
