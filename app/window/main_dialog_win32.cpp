@@ -13,6 +13,8 @@
 #include "program_start_win32.h"
 #include "resource_ids.h"
 #include "shell_helpers_win32.h"
+#include "shortcut_dialog_win32.h"
+#include "shortcut_file_dialog_win32.h"
 #include "system_function_win32.h"
 #include "ui/application.h"
 #include "ui/resource_string.h"
@@ -32,18 +34,6 @@ constexpr UINT kMsgTakeOverText = 0x8001;
 constexpr UINT kMsgFolderChanged = 0x8007;
 constexpr DWORD kHelpContext = 0x20066;      // 0x20000 + the template's number
 constexpr UINT kHelpContextCommand = 0x000F; // HH_HELP_CONTEXT
-
-// Commands whose dialogs come with the file list, the options and the
-// shortcuts: not offered until then.
-bool notYetOffered(UINT id) {
-  switch (id) {
-  case cmd::Shortcut:
-  case cmd::Options:
-    return true;
-  default:
-    return false;
-  }
-}
 
 bool clipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
@@ -227,10 +217,6 @@ void CMainDlg::updateCaption() {
 // --- Commands
 
 void CMainDlg::UpdateCommand(UINT id, ui::CommandState &state) {
-  if (notYetOffered(id)) {
-    state.Enable(false);
-    return;
-  }
   CommandState rule = controller_.rule(static_cast<int>(id), clipboardHasText());
   if (id == cmd::StandardDataFolder)
     rule.enabled = rule.enabled && !samePathIgnoringCase(app_.dataFolder, app_.standardDataFolder);
@@ -277,6 +263,17 @@ bool CMainDlg::OnCommand(int code, int id, LPARAM lParam) {
     return true;
   case cmd::ChangeDataFolder:
     if (const auto folder = chooseFolder(Hwnd(), IDS_CHOOSE_FOLDER)) setDataFolder(*folder);
+    return true;
+  case cmd::Shortcut: {
+    CShortcutDlg dialog(app_, document_.title(), document_.path(),
+                        [this](HWND owner, const std::string &title, const std::string &path) {
+                          return chooseMacroFile(true, title, path, owner);
+                        });
+    dialog.DoModal(Hwnd());
+    return true;
+  }
+  case cmd::Options:
+    showOptions();
     return true;
   case cmd::Help:
     OnHelp();
@@ -460,11 +457,14 @@ void CMainDlg::OnDestroy() {
 // --- The document
 
 std::optional<std::string> CMainDlg::chooseMacroFile(bool openMode, const std::string &title,
-                                                     const std::string &initialPath) {
+                                                     const std::string &initialPath, HWND owner) {
   CFileListDlg dialog(app_, &workers_, openMode);
   dialog.setTitle(title);
   dialog.setPath(initialPath);
-  if (dialog.DoModal(Hwnd()) != IDOK) return std::nullopt;
+  dialog.makeShortcut = [this, &dialog](const std::string &file, const std::string &subFolder) {
+    CFileShortcutDlg(app_, file, subFolder).DoModal(dialog.Hwnd());
+  };
+  if (dialog.DoModal(owner ? owner : Hwnd()) != IDOK) return std::nullopt;
   return dialog.path();
 }
 

@@ -90,12 +90,16 @@ private:
   // A data folder the user chose; the file list follows when it changed.
   void setDataFolder(const std::string &folder);
   int message(UINT stringId, UINT style);
+  // The options sheet; what the user changed there is stored and written
+  // (main_dialog_options_win32.cpp).
+  void showOptions();
 
   // --- The document
   // A file of the data folder for Open (openMode) or Save As; none when the
-  // user cancels.
+  // user cancels. Owned by this window unless another owner is given; its
+  // shortcut command opens the file shortcut dialog.
   std::optional<std::string> chooseMacroFile(bool openMode, const std::string &title,
-                                             const std::string &initialPath);
+                                             const std::string &initialPath, HWND owner = nullptr);
 
   CMainApp &app_;
   MacroDocument document_;

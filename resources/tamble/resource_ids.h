@@ -97,4 +97,78 @@
 #define ID_FILE_LIST_UP 32785
 #define ID_FILE_LIST_NEW_FOLDER 32786
 
+// The shortcut dialogs (CShortcutDlg, CFileShortcutDlg; shortcut_dialogs.rc)
+// and the 16 x 16 folder picture of their buttons, light grey (192, 192,
+// 192) being transparent.
+#define IDD_SHORTCUT 4406
+#define IDD_FILE_SHORTCUT 160
+#define IDB_FOLDER_BUTTON 161
+#define IDC_SHORTCUT_PLAY 1029
+#define IDC_SHORTCUT_OPEN 1030
+#define IDC_SHORTCUT_RECORD 1032
+#define IDC_SHORTCUT_FOLDER_BUTTON 1042
+#define IDC_SHORTCUT_FOLDER 1043
+#define IDC_SHORTCUT_ICON 1044
+#define IDC_SHORTCUT_NAME 1045
+#define IDC_SHORTCUT_MACRO 1046
+#define IDC_SHORTCUT_MACRO_BUTTON 1047
+#define IDS_MACRO_NOT_FOUND 122 // "ファイル %1 が見つかりません"
+
+// The options sheet (CPageSheet) and its pages (options_pages.rc). The
+// browse picture is shared with the icon picker.
+#define IDB_BROWSE 1245
+#define IDS_OPTIONS 108         // the sheet's caption
+#define IDS_EDITOR_FILTER 120   // the editor page's open-file filter
+#define IDS_PARSE_INT 61712     // the interval is no integer
+#define IDS_PARSE_INT_RANGE 61714 // %1 to %2
+// COptionPage
+#define IDD_OPT_WINDOW 106
+#define IDC_OPT_TOP_MOST 1004
+// COptRecPage
+#define IDD_OPT_RECORD 158
+#define IDC_OPT_REC_AS_IS 1011
+#define IDC_OPT_REC_MINIMIZE 1010
+#define IDC_OPT_REC_HIDE 1012
+#define IDC_OPT_REC_END_KEY 1024
+#define IDC_OPT_AUTO_BACKUP 1046
+#define IDC_OPT_BACKUP_FILE 1048
+// COptPlayPage
+#define IDD_OPT_PLAY 159
+#define IDC_OPT_PLAY_AS_IS 1029
+#define IDC_OPT_PLAY_MINIMIZE 1009
+#define IDC_OPT_PLAY_HIDE 1030
+#define IDC_OPT_INTERVAL 1006
+#define IDC_OPT_INTERVAL_SPIN 1005
+#define IDC_OPT_PLAY_START_KEY 1049
+#define IDC_OPT_PLAY_STOP_KEY 1050
+#define IDC_OPT_TRACE 1007
+#define IDC_OPT_TRACE_FILES 1047
+// COptEditorPage
+#define IDD_OPT_EDITOR 157
+#define IDC_OPT_TEXT_EDITOR 1033
+#define IDC_OPT_TEXT_EDITOR_COMMAND 1036
+#define IDC_OPT_TEXT_EDITOR_ICON 1037
+#define IDC_OPT_OTHER_EDITOR 1034
+#define IDC_OPT_OTHER_EDITOR_COMMAND 1035
+#define IDC_OPT_EDITOR_BROWSE 1555
+#define IDC_OPT_OTHER_EDITOR_ICON 1038
+// CAboutPage
+#define IDD_OPT_ABOUT 107
+#define IDC_ABOUT_BANNER 1015
+#define IDC_ABOUT_VERSION 1017
+#define IDC_ABOUT_WEB 1013
+#define IDC_ABOUT_MAIL 1014
+
+// The icon picker (CIconDlg; icon_dialog.rc). Its history button shows
+// IDB_BROWSE; the history menu's commands are in icon_picker_rules.h.
+#define IDD_ICON_PICKER 4405
+#define IDC_ICON_FILE 4751
+#define IDC_ICON_LIST 4752
+#define IDC_ICON_HISTORY 4753
+#define IDS_ICON_FILTER 4205        // the open-file dialog's filter, "|"-separated
+#define IDS_ICON_TITLE 4206         // its title
+#define IDS_CHOOSE_AN_ICON 4453     // OK with no icon selected
+#define IDS_ICON_FILE_MISSING 4455  // %1 the file
+#define IDS_ICON_FILE_NO_ICONS 4456 // %1 the file
+
 #endif
