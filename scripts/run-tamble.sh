@@ -6,8 +6,8 @@
 # closed. Without one (or with --demo) it shows Tamble at work on a virtual
 # display (Xvfb) and keeps pictures in build/screenshots/: notepad and Tamble
 # on one Wine desktop, the demo macro played into notepad, a short recording,
-# the file list, the options sheet's pages, and the macro edited in notepad
-# with the companion beside.
+# the file list, the options sheet's pages, the shortcut dialog, and the macro
+# edited in notepad with the companion beside.
 #   run-tamble.sh [--demo]
 # TAMBLE_BIN, TAMBLE_RUN_DIR and TAMBLE_SHOTS name other folders for the
 # programs, the run and the pictures.
@@ -132,7 +132,7 @@ shot() { # NAME WINDOW
 }
 
 # Command ids of the main window, and the buttons of message boxes.
-play=32771 record=32772 stop=32773 edit=32781 options=32787 open=57601 ok=1 cancel=2 no=7
+play=32771 record=32772 stop=32773 edit=32781 options=32787 shortcut=32783 open=57601 ok=1 cancel=2 no=7
 # The companion's window-switch page: its title and class boxes, its send.
 window_switch=5 title_box=1026 class_box=1002 send=1019
 
@@ -194,6 +194,14 @@ demonstrate() {
     shot options-$name Tamble.exe/box
     page=$((page + 1))
   done
+  snap post Tamble.exe/box $cancel
+  snap settle Tamble.exe $play || fail "Tamble does not answer"
+
+  # A desktop shortcut for the macro: the dialog, closed without making one.
+  echo "run-tamble: the shortcut dialog"
+  snap post Tamble.exe $shortcut
+  snap find Tamble.exe/box >/dev/null || fail "no shortcut dialog"
+  shot shortcut Tamble.exe/box
   snap post Tamble.exe/box $cancel
   snap settle Tamble.exe $play || fail "Tamble does not answer"
 
