@@ -461,9 +461,12 @@ std::optional<std::string> CMainDlg::chooseMacroFile(bool openMode, const std::s
   CFileListDlg dialog(app_, &workers_, openMode);
   dialog.setTitle(title);
   dialog.setPath(initialPath);
-  dialog.makeShortcut = [this, &dialog](const std::string &file, const std::string &subFolder) {
-    CFileShortcutDlg(app_, file, subFolder).DoModal(dialog.Hwnd());
-  };
+  // The list a shortcut dialog opens to pick its macro makes no shortcut of
+  // its own: one shortcut dialog at a time.
+  if (!owner)
+    dialog.makeShortcut = [this, &dialog](const std::string &file, const std::string &subFolder) {
+      CFileShortcutDlg(app_, file, subFolder).DoModal(dialog.Hwnd());
+    };
   if (dialog.DoModal(owner ? owner : Hwnd()) != IDOK) return std::nullopt;
   return dialog.path();
 }

@@ -19,7 +19,6 @@ using tbtest::Link;
 using tbtest::readLink;
 
 constexpr int kShortcut = 32783;
-constexpr int kFileListShortcut = 32780;
 constexpr int kPlayRadio = 1029, kOpenRadio = 1030, kRecordRadio = 1032;
 constexpr int kFolderButton = 1042, kFolderLabel = 1043, kIconButton = 1044, kNameBox = 1045;
 constexpr int kMacroBox = 1046, kMacroButton = 1047;
@@ -401,6 +400,10 @@ TEST_F(ShortcutTest, TheMacroButtonTakesAFileFromTheFileListAndNamesAnUntitledSh
     ASSERT_NE(list.window(), nullptr);
     EXPECT_EQ(list.caption(), "開く");
     ASSERT_TRUE(list.select(list.indexOf("m.txt")));
+    // No shortcut dialog inside the shortcut dialog: once the rules have
+    // seen the selection (Edit offered), Shortcut is not.
+    ASSERT_TRUE(waitUntil([&] { return (list.button(fltest::kEdit) & TBSTATE_ENABLED) != 0; }));
+    EXPECT_EQ(list.button(fltest::kShortcut) & TBSTATE_ENABLED, 0);
     list.command(IDOK);
     ASSERT_TRUE(list.waitForClose());
   }
@@ -470,7 +473,7 @@ TEST_F(ShortcutTest, TheFileListMakesAShortcutForItsSelectedFile) {
   ASSERT_NE(list.window(), nullptr);
   ASSERT_TRUE(list.waitForItems({{"a.txt", 0}, {"b.txt", 0}}));
   ASSERT_TRUE(list.select(list.indexOf("b.txt")));
-  list.command(kFileListShortcut);
+  list.command(fltest::kShortcut);
   ShortcutDialog dialog(processOf(tamble.window()));
   ASSERT_NE(dialog.window(), nullptr);
   EXPECT_NE(dialog.window(), list.window());
@@ -491,7 +494,7 @@ TEST_F(ShortcutTest, TheFileListMakesAShortcutForItsSelectedFile) {
   EXPECT_EQ(link.target, program());
   EXPECT_EQ(link.arguments, "\"work\\b.txt\" /p");
 
-  list.command(kFileListShortcut);
+  list.command(fltest::kShortcut);
   ShortcutDialog again(processOf(tamble.window()));
   ASSERT_NE(again.window(), nullptr);
   again.fill(links, "open from list", kOpenRadio);
