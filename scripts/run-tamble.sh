@@ -36,7 +36,7 @@ for file in Tamble.exe Tamblewiz.exe Tamblecore.dll tamble_snap.exe tamble_typis
 done
 
 export WINEPREFIX=$run/wineprefix
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 # ANSI code page 932
 
 # Wine maps drive Z: to the root of the file system.
