@@ -12,13 +12,17 @@ constexpr char kClassName[] = "TambleStandInCompanion";
 
 std::string ownFolder;
 
+// Written beside and then renamed, so that a test that sees the file sees
+// all of it.
 void writeBytes(const std::string &path, const std::string &bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const std::string part = path + ".part";
+  HANDLE file = CreateFileA(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
+  MoveFileExA(part.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 LRESULT CALLBACK companionProc(HWND window, UINT message, WPARAM word, LPARAM value) {
