@@ -85,12 +85,13 @@ private:
   bool pending_[256] = {};
   ModifierState modifiers_[3] = {};
   // The character of a key code, plus 256 with Shift; -1 for none.
-  std::int16_t characters_[512];
+  std::int16_t characters_[512] = {};
   bool mapBuilt_ = false;
   KeyStackWriter writer_;
 };
 
-Recorder g_recorder;
+// Built by the compiler, not at load time: the library runs no constructors.
+constinit Recorder g_recorder;
 
 int modifierOf(int key) {
   for (std::size_t m = 0; m < 3; ++m)
