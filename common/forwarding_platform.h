@@ -40,6 +40,9 @@ public:
   WindowId ownerWindow(WindowId w) override { return t_.ownerWindow(w); }
   WindowId foregroundWindow() override { return t_.foregroundWindow(); }
   bool setForegroundWindow(WindowId window) override { return t_.setForegroundWindow(window); }
+  bool settleWindow(WindowId window, std::uint32_t milliseconds) override {
+    return t_.settleWindow(window, milliseconds);
+  }
   std::uint32_t currentThreadId() override { return t_.currentThreadId(); }
   bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) override {
     return t_.attachThreadInput(from, to, attach);

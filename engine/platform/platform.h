@@ -118,6 +118,9 @@ public:
   virtual WindowId ownerWindow(WindowId window) = 0;
   virtual WindowId foregroundWindow() = 0;
   virtual bool setForegroundWindow(WindowId window) = 0;
+  // Waits, at most this long, until the window's thread has handled what
+  // was sent to it before (its activation); false when it did not answer.
+  virtual bool settleWindow(WindowId window, std::uint32_t milliseconds) = 0;
   virtual std::uint32_t currentThreadId() = 0;
   virtual bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) = 0;
   virtual std::uint32_t foregroundLockTimeout() = 0;

@@ -171,6 +171,8 @@ public:
   WindowId ownerWindow(WindowId window) override;
   WindowId foregroundWindow() override;
   bool setForegroundWindow(WindowId window) override;
+  // The simulated windows handle everything at once.
+  bool settleWindow(WindowId, std::uint32_t) override { return true; }
   std::uint32_t currentThreadId() override;
   bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) override;
   std::uint32_t foregroundLockTimeout() override;

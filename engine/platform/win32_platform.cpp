@@ -238,6 +238,12 @@ public:
     return SetForegroundWindow(asWindow(window)) != FALSE;
   }
 
+  bool settleWindow(WindowId window, std::uint32_t milliseconds) override {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(asWindow(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, milliseconds,
+                               &answer) != 0;
+  }
+
   std::uint32_t currentThreadId() override { return GetCurrentThreadId(); }
 
   bool attachThreadInput(std::uint32_t from, std::uint32_t to, bool attach) override {

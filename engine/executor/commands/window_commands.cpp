@@ -19,6 +19,7 @@ enum : uint8_t {
 };
 
 constexpr std::uint32_t kInputIdleWait = 30000;
+constexpr std::uint32_t kActivationSettle = 1000; // ms
 
 // The window named by a block "class\0title\0" and the entry's markers.
 WindowId findNamedWindow(const char *patterns, const ST_KEYENTRY &entry) {
@@ -89,6 +90,9 @@ CommandResult active(ST_KEYENTRY &entry) {
     setCommandLastError(0);
     return CommandResult::Failure;
   }
+  // The window's thread gives its child the focus when it handles the
+  // activation; keys sent before that would go astray.
+  services.settleWindow(window, kActivationSettle);
   return CommandResult::Success;
 }
 
