@@ -4,9 +4,8 @@
 #include "companion_settings.h"
 #include "helper_dialog_win32.h"
 #include "message_box.h"
-#include "resource_ids.h"
+#include "setup_dialog_win32.h"
 #include "system_profile_win32.h"
-#include "ui/resource_string.h"
 
 #include <ole2.h>
 
@@ -34,12 +33,15 @@ bool CompanionApplication::InitInstance() {
   }
   setMessageTitle("Tamblewiz");
   const std::string folder = programFolder();
-  SystemProfile profile(folder + "Tamble.ini");
+  const std::string settingsPath = folder + "Tamble.ini";
+  SystemProfile profile(settingsPath);
   const CompanionStart start = parseCompanionArguments(companionArguments(GetCommandLineA()));
   const CompanionSettings settings = readCompanionSettings(profile);
 
   if (start.firstRun()) {
-    showMessage(ui::loadString(IDS_FIRST_RUN_LATER), MB_OK | MB_ICONINFORMATION);
+    // A set-up that stopped has said why; the main program is not started.
+    CSetupDlg setup(profile, folder, settingsPath);
+    if (setup.DoModal() != IDOK) exitCode_ = 1;
   } else {
     CHelperDlg::Start helperStart;
     helperStart.editor = reinterpret_cast<HWND>(static_cast<UINT_PTR>(start.editorWindow));

@@ -22,6 +22,8 @@
 #define IDD_SPEED 167
 #define IDD_EDITOR 158
 #define IDD_COPY 180
+// The first-run set-up.
+#define IDD_SETUP 102
 
 // Pictures.
 #define IDI_MAIN 128
@@ -31,6 +33,8 @@
 #define IDI_PICKER_EMPTY 154 // its place while it is dragged
 #define IDC_PICKER_CURSOR 155
 #define IDB_BROWSE 1245
+#define IDI_SETUP_CHECK 168 // a step done, shown at the small-icon size
+#define IDI_SETUP 169
 
 // Controls of the main window.
 #define IDC_PAGE_FRAME 1004
@@ -38,6 +42,18 @@
 // On every page that builds text, and the pages that lead to the next.
 #define IDC_SEND 1019
 #define IDC_NEXT 1057
+
+// The first-run set-up: its progress bar, three step labels with their
+// check icons (top to bottom), the logo button and the set-up picture.
+#define IDC_SETUP_PROGRESS 1048
+#define IDC_SETUP_STEP1 1049
+#define IDC_SETUP_STEP2 1050
+#define IDC_SETUP_STEP3 1051
+#define IDC_SETUP_CHECK1 1052
+#define IDC_SETUP_CHECK2 1053
+#define IDC_SETUP_CHECK3 1054
+#define IDC_SETUP_LOGO 1055
+#define IDC_SETUP_PICTURE 1056
 
 // Command pages
 #define IDC_RUN_ICON 1001
@@ -65,9 +81,14 @@
 #define IDS_NO_DOUBLE_BYTE 168
 #define IDS_KEYWORD_NOTES 169
 #define IDS_NO_EDITOR 170
-#define IDS_FIRST_RUN_LATER 190
 #define IDS_CLIPBOARD_FAILED 191
 #define IDS_EDITOR_NOT_FRONT 192
+// The first-run set-up's step labels: the first step on a first
+// installation or on a conversion, then samples and start-up.
+#define IDS_SETUP_ENVIRONMENT 171
+#define IDS_SETUP_SAMPLES 172
+#define IDS_SETUP_START 173
+#define IDS_SETUP_CONVERSION 174
 // Tree titles, in tree order.
 #define IDS_PAGE_FIRST 200
 #define IDS_PAGE_KEY_TOP 200

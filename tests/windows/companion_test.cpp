@@ -212,17 +212,6 @@ TEST(Companion, ClosingKeepsItsPlaceBesideTheEditorAndOpensThereAgain) {
   }
 }
 
-TEST(Companion, TheFirstRunIsRoutedToTheSetUp) {
-  CompanionFolder folder;
-  Companion companion(folder, "0xffffffff", Companion::kNoWindow);
-  HWND box = companion.waitForMessageBox();
-  ASSERT_TRUE(box);
-  EXPECT_NE(Companion::messageText(box).find("初回"), std::string::npos);
-  EXPECT_EQ(companion.window(), nullptr);
-  Companion::answer(box, IDOK);
-  EXPECT_TRUE(companion.waitForEnd());
-}
-
 // The whole way: Edit in the main window opens the macro in notepad with
 // the companion beside it; what the companion sends is saved with the
 // macro, and the companion ends with the editor.

@@ -23,6 +23,15 @@ std::string childText(HWND parent, const char *className);
 std::string clipboardText();
 void setClipboardText(const std::string &text);
 
+// A file's bytes; empty when it cannot be read.
+std::string readFile(const std::string &path);
+void writeFile(const std::string &path, const std::string &bytes);
+// A folder (with its trailing backslash) and everything in it, read-only
+// files too.
+void removeTree(const std::string &folder);
+// The names in a folder, "." and ".." left out.
+std::vector<std::string> namesIn(const std::string &folder);
+
 } // namespace tbtest
 
 #endif

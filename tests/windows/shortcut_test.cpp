@@ -62,17 +62,9 @@ bool samePath(const std::string &a, const std::string &b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-// The names in a folder.
+// The names in a folder, sorted.
 std::vector<std::string> filesIn(const std::string &folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  std::vector<std::string> names = tbtest::namesIn(folder);
   std::sort(names.begin(), names.end());
   return names;
 }

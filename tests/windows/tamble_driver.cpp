@@ -13,28 +13,6 @@
 namespace mwtest {
 namespace {
 
-void writeBytes(const std::string &path, const std::string &bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void removeTree(const std::string &folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        removeTree(folder + name + "\\");
-      else
-        DeleteFileA((folder + name).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 std::string hex(const void *p) {
   char text[32];
   std::snprintf(text, sizeof text, "%p", p);
@@ -65,13 +43,6 @@ std::vector<HWND> windowsOf(DWORD processId) {
   return search.found;
 }
 
-std::string readFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 std::string settingLine(const char *key, int value) {
   std::string line = key;
   line += '=';
@@ -94,12 +65,12 @@ TambleFolder::TambleFolder(const std::vector<std::string> &comLines) {
   std::string ini = "[Com]\r\nIniVersion=11\r\nDataFolder=" + dataFolder() +
                     "\r\nTopMost=0\r\nRecInt=1\r\nPlyWin=0\r\n";
   for (const std::string &line : comLines) ini += line + "\r\n";
-  writeBytes(settingsPath(), ini);
+  tbtest::writeFile(settingsPath(), ini);
   CreateDirectoryA(dataFolder().c_str(), nullptr);
   CreateDirectoryA(tempFolder().c_str(), nullptr);
 }
 
-TambleFolder::~TambleFolder() { removeTree(path_); }
+TambleFolder::~TambleFolder() { tbtest::removeTree(path_); }
 
 std::string TambleFolder::settings() const { return readFile(settingsPath()); }
 
@@ -112,7 +83,7 @@ std::string TambleFolder::setting(const char *section, const char *key) const {
 }
 
 void TambleFolder::writeMacro(const std::string &name, const std::string &bytes) const {
-  writeBytes(dataFolder() + name, bytes);
+  tbtest::writeFile(dataFolder() + name, bytes);
 }
 
 // --- Tamble

@@ -43,8 +43,7 @@ using tbtest::waitUntil;
 // Top-level windows of a process.
 std::vector<HWND> windowsOf(DWORD processId);
 
-// A file's bytes; empty when it cannot be read.
-std::string readFile(const std::string &path);
+using tbtest::readFile;
 
 // A line "key=value" of the settings.
 std::string settingLine(const char *key, int value);
