@@ -6,7 +6,7 @@
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps deps-native native windows win32 win64 build test run bench fuzz format clean
+.PHONY: all deps deps-native native windows win32 win64 build test run bench fuzz format clean dist
 
 all: build
 
@@ -51,11 +51,25 @@ bench: deps
 	@$(MAKE) --no-print-directory windows
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
+	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_dll_load.exe
+	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_dll_load.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_startup.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_main_window_cycles.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_macro_file.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_file_list_bench.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_page_switch.exe
+
+# The package for Windows users: portable zips and per-user installers of
+# both release builds, stripped, in build/dist/.
+DIST_PROGRAMS := Tamble Tamblewiz Tamblecore tamblecli
+dist: deps
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	  -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD)/win32 -j$(JOBS) --target $(DIST_PROGRAMS)
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD)/win64 -j$(JOBS) --target $(DIST_PROGRAMS)
+	./scripts/make-dist.sh $(BUILD)/dist win32=$(BUILD)/win32 win64=$(BUILD)/win64
 
 fuzz: deps
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)

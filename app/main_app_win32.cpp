@@ -2,9 +2,11 @@
 
 #include "app_paths.h"
 #include "environment.h"
+#include "file_errors.h"
 #include "file_helpers.h"
 #include "message_box.h"
 #include "program_start_win32.h"
+#include "reporting_profile.h"
 #include "system_profile_win32.h"
 
 #include <ole2.h>
@@ -33,7 +35,14 @@ bool CMainApp::initInstance(const std::string &moduleFile, const std::string &co
 
   programFolder = programFolderOf(moduleFile);
   settingsPath = settingsPathFor(programFolder);
-  profile_ = std::make_unique<SystemProfile>(settingsPath);
+  // Settings live beside the program: a folder that cannot be written is
+  // told once, with the file and the reason, rather than losing them.
+  auto settingsFile = std::make_unique<SystemProfile>(settingsPath);
+  const SystemProfile &file = *settingsFile;
+  profile_ = std::make_unique<ReportingProfile>(std::move(settingsFile), [&file] {
+    showMessage(accessErrorText(file.path(), file.lastWriteError()),
+                mbs::IconExclamation | MB_TOPMOST);
+  });
   helpPath = helpPathFor(programFolder);
 
   if (readIniVersion(*profile_) < kCurrentIniVersion) {

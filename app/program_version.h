@@ -1,13 +1,15 @@
-// The program's version as the version page shows it. The one place that
-// names the version until the program carries a version resource.
+// The program's version as the version page shows it, from the project's
+// version (CMake writes tamble_version.h, and the version resources).
 #ifndef TAMBLE_PROGRAM_VERSION_H
 #define TAMBLE_PROGRAM_VERSION_H
+
+#include "tamble_version.h"
 
 #include <string>
 
 namespace tb {
 
-inline constexpr char kProgramVersion[] = "1.0.0";
+inline constexpr char kProgramVersion[] = TAMBLE_VERSION_TEXT;
 
 // The compiler's date ("Mmm dd yyyy", as __DATE__ writes it) as
 // "yyyy/mm/dd"; the text itself when it is not such a date.

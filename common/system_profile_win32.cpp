@@ -26,16 +26,22 @@ int SystemProfile::readInt(const std::string &section, const std::string &key, i
 
 bool SystemProfile::writeString(const std::string &section, const std::string &key,
                                 const std::string &value) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str()) !=
-         FALSE;
+  return written(
+      WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str()));
 }
 
 bool SystemProfile::removeKey(const std::string &section, const std::string &key) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, path_.c_str()) != FALSE;
+  return written(WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, path_.c_str()));
 }
 
 bool SystemProfile::removeSection(const std::string &section) {
-  return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path_.c_str()) != FALSE;
+  return written(WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path_.c_str()));
+}
+
+bool SystemProfile::written(int result) {
+  if (result != FALSE) return true;
+  lastWriteError_ = GetLastError();
+  return false;
 }
 
 } // namespace tb

@@ -4,6 +4,7 @@
 
 #include "profile.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tb {
@@ -13,6 +14,8 @@ public:
   explicit SystemProfile(std::string path) : path_(std::move(path)) {}
 
   const std::string &path() const { return path_; }
+  // The system's error code of the last write that failed; 0 before one.
+  std::uint32_t lastWriteError() const { return lastWriteError_; }
 
   std::string readString(const std::string &section, const std::string &key,
                          const std::string &defaultValue) override;
@@ -23,7 +26,10 @@ public:
   bool removeSection(const std::string &section) override;
 
 private:
+  bool written(int result);
+
   std::string path_;
+  std::uint32_t lastWriteError_ = 0;
 };
 
 } // namespace tb

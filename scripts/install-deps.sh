@@ -41,7 +41,10 @@ if [ $native_only -eq 0 ]; then
          wine wine64 wine32:i386 xvfb xauth locales clang
          # make run: Wine's own fonts, a Japanese UI font, the display
          # check, PNG pictures.
-         fonts-wine fonts-ipafont-gothic x11-utils imagemagick)
+         fonts-wine fonts-ipafont-gothic x11-utils imagemagick
+         # make dist: the portable zips and the installer (unzip lists
+         # them in the package test).
+         zip unzip nsis)
 
   # libFuzzer and the sanitizer runtimes come with the compiler runtime of
   # the clang that `clang` stands for (clang-N: libclang-rt-N-dev).

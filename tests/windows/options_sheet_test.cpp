@@ -4,6 +4,7 @@
 #include "resource_ids.h"
 #include "shell_link_support.h"
 #include "tamble_driver.h"
+#include "tamble_version.h"
 #include "text_editor.h"
 
 #include <commctrl.h>
@@ -589,6 +590,8 @@ TEST_F(OptionsSheet, TheSheetIsTheSystemsWithOnlyOkAndCancel) {
   EXPECT_EQ(sheet.text(IDC_ABOUT_WEB), "https://example.org/tamble");
   EXPECT_NE(sheet.text(IDC_ABOUT_VERSION).find(__DATE__ + 7), std::string::npos)
       << sheet.text(IDC_ABOUT_VERSION); // the year of the build
+  EXPECT_NE(sheet.text(IDC_ABOUT_VERSION).find(TAMBLE_VERSION_TEXT), std::string::npos)
+      << sheet.text(IDC_ABOUT_VERSION); // the project's version
   sheet.cancel();
   EXPECT_TRUE(IsWindowEnabled(tamble.window()));
   EXPECT_EQ(tamble.close(), 0);
