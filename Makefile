@@ -51,8 +51,6 @@ bench: deps
 	@$(MAKE) --no-print-directory windows
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_hook_cost.exe
 	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_hook_cost.exe
-	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_dll_load.exe
-	./scripts/wine-run.sh $(BUILD)/win64/bin/tamble_dll_load.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_startup.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_main_window_cycles.exe
 	./scripts/wine-run.sh $(BUILD)/win32/bin/tamble_macro_file.exe

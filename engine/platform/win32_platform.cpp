@@ -1,14 +1,11 @@
 // The real system services of Windows builds.
 #include "win32_platform.h"
 
-#include "out_of_memory.h"
-
 #include <windows.h>
 
 #include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <new>
 
 namespace tb {
 namespace {
@@ -93,44 +90,7 @@ struct StopEvents {
                         WAIT_OBJECT_0 + count;
   }
 };
-
-// Each thread's stop events hang in a slot of the system's thread storage,
-// taken when first needed: thread-local variables would give the library a
-// TLS directory, set up in every process that the hooks reach.
-std::atomic<DWORD> g_stopEventSlot{TLS_OUT_OF_INDEXES};
-
-DWORD stopEventSlot() {
-  static const DWORD slot = [] {
-    const DWORD taken = TlsAlloc();
-    g_stopEventSlot = taken;
-    return taken;
-  }();
-  return slot;
-}
-
-// The calling thread's stop events, or null for none.
-const StopEvents *threadStopEvents() {
-  const DWORD slot = stopEventSlot();
-  return slot == TLS_OUT_OF_INDEXES ? nullptr : static_cast<const StopEvents *>(TlsGetValue(slot));
-}
-
-void setThreadStopEvents(const EventId *events, std::size_t count) {
-  const DWORD slot = stopEventSlot();
-  if (slot == TLS_OUT_OF_INDEXES) return;
-  auto *stops = static_cast<StopEvents *>(TlsGetValue(slot));
-  if (count == 0) {
-    if (stops) HeapFree(GetProcessHeap(), 0, stops);
-    TlsSetValue(slot, nullptr);
-    return;
-  }
-  if (!stops) {
-    stops = static_cast<StopEvents *>(HeapAlloc(GetProcessHeap(), 0, sizeof(StopEvents)));
-    if (!stops) outOfMemory("StopEvents", sizeof(StopEvents));
-    TlsSetValue(slot, stops);
-  }
-  stops->count = count < MAXIMUM_WAIT_OBJECTS ? count : MAXIMUM_WAIT_OBJECTS;
-  for (std::size_t i = 0; i < stops->count; ++i) stops->handles[i] = asHandle(events[i]);
-}
+thread_local StopEvents t_stopEvents;
 
 BOOL CALLBACK endMessageBox(HWND window, LPARAM) {
   char name[16];
@@ -140,8 +100,7 @@ BOOL CALLBACK endMessageBox(HWND window, LPARAM) {
 }
 
 void CALLBACK closeOnStop(HWND, UINT, UINT_PTR, DWORD) {
-  const StopEvents *stops = threadStopEvents();
-  if (stops && stops->signalled()) EnumThreadWindows(GetCurrentThreadId(), endMessageBox, 0);
+  if (t_stopEvents.signalled()) EnumThreadWindows(GetCurrentThreadId(), endMessageBox, 0);
 }
 
 // A privilege that cannot be had is told once: a standard user would
@@ -308,8 +267,8 @@ public:
   }
 
   std::uint32_t waitForInputIdle(ProcessId process, std::uint32_t milliseconds) override {
-    const StopEvents *stops = threadStopEvents();
-    if (!stops) return WaitForInputIdle(asHandle(process), milliseconds);
+    const StopEvents &stops = t_stopEvents;
+    if (stops.count == 0) return WaitForInputIdle(asHandle(process), milliseconds);
     // The system cannot wait for input idleness and an event at once.
     const DWORD start = GetTickCount();
     for (;;) {
@@ -319,7 +278,7 @@ public:
                                                   : milliseconds - spent;
       const DWORD result =
           WaitForInputIdle(asHandle(process), left < kStopCheckMs ? left : kStopCheckMs);
-      if (result != WAIT_TIMEOUT || left == 0 || stops->signalled()) return result;
+      if (result != WAIT_TIMEOUT || left == 0 || stops.signalled()) return result;
     }
   }
 
@@ -392,7 +351,7 @@ public:
                  std::uint32_t style) override {
     // On a thread with stop events, a timer of the box's own message loop
     // closes it once one of them is signalled.
-    const UINT_PTR timer = threadStopEvents() ? SetTimer(nullptr, 0, kStopCheckMs, closeOnStop) : 0;
+    const UINT_PTR timer = t_stopEvents.count ? SetTimer(nullptr, 0, kStopCheckMs, closeOnStop) : 0;
     const int answer = MessageBoxA(asWindow(owner), text, caption, style);
     if (timer) KillTimer(nullptr, timer);
     return answer;
@@ -464,7 +423,9 @@ public:
   }
 
   void setStopEvents(const EventId *events, std::size_t count) override {
-    setThreadStopEvents(events, count);
+    t_stopEvents.count = count < MAXIMUM_WAIT_OBJECTS ? count : MAXIMUM_WAIT_OBJECTS;
+    for (std::size_t i = 0; i < t_stopEvents.count; ++i)
+      t_stopEvents.handles[i] = asHandle(events[i]);
   }
 
   void beginPreciseTiming() override {
@@ -487,16 +448,8 @@ private:
 } // namespace
 
 Platform &defaultPlatform() {
-  // Built in place and never destroyed: the library runs no code of its own
-  // when a process ends.
-  alignas(Win32Platform) static unsigned char storage[sizeof(Win32Platform)];
-  static Win32Platform *const system = new (storage) Win32Platform(true);
-  return *system;
-}
-
-void releaseThreadStorage() {
-  const DWORD slot = g_stopEventSlot.exchange(TLS_OUT_OF_INDEXES);
-  if (slot != TLS_OUT_OF_INDEXES) TlsFree(slot);
+  static Win32Platform system(true);
+  return system;
 }
 
 std::unique_ptr<Platform> makeWin32Platform(bool raiseTimerResolution) {

@@ -13,10 +13,6 @@ namespace tb {
 // while a playback runs (to measure what raising it gains).
 std::unique_ptr<Platform> makeWin32Platform(bool raiseTimerResolution);
 
-// Gives back the thread-storage slot of the stop events; for the library's
-// entry point when the library is unloaded.
-void releaseThreadStorage();
-
 } // namespace tb
 
 #endif
