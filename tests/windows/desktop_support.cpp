@@ -3,8 +3,6 @@
 #include "run_program.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace tbtest {
 
@@ -61,18 +59,6 @@ void setClipboardText(const std::string &text) {
   GlobalUnlock(memory);
   SetClipboardData(CF_TEXT, memory);
   CloseClipboard();
-}
-
-std::string readFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void writeFile(const std::string &path, const std::string &bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void removeTree(const std::string &folder) {

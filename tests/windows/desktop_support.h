@@ -3,6 +3,8 @@
 #ifndef TAMBLE_TESTS_DESKTOP_SUPPORT_H
 #define TAMBLE_TESTS_DESKTOP_SUPPORT_H
 
+#include "file_bytes.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -23,9 +25,6 @@ std::string childText(HWND parent, const char *className);
 std::string clipboardText();
 void setClipboardText(const std::string &text);
 
-// A file's bytes; empty when it cannot be read.
-std::string readFile(const std::string &path);
-void writeFile(const std::string &path, const std::string &bytes);
 // A folder (with its trailing backslash) and everything in it, read-only
 // files too.
 void removeTree(const std::string &folder);
